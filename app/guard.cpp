@@ -1,0 +1,37 @@
+#include "guard.h"
+
+#include "messages.h"
+#include "numberrules.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <new>
+
+namespace torrentix {
+
+void LastResort(std::exception_ptr failure) noexcept {
+    try {
+        QString text;
+        try {
+            std::rethrow_exception(failure);
+        } catch (const NumberOutOfRange&) {
+            text = QStringLiteral("A number is too large to compute. "
+                                  "Please enter smaller values and press Solve again.");
+        } catch (const std::bad_alloc&) {
+            text = QStringLiteral("There is not enough memory to finish this action.");
+        } catch (const std::exception& e) {
+            text = QStringLiteral("This action could not be finished: %1")
+                       .arg(QString::fromLocal8Bit(e.what()));
+        } catch (...) {
+            text = QStringLiteral("This action could not be finished because of an "
+                                  "unexpected error.");
+        }
+        ShowMessage(QApplication::activeWindow(), text);
+    } catch (...) {
+        // Not even a message box could be shown; the console is all that is left.
+        std::fputs("Torrentix: an action failed and its message could not be shown\n", stderr);
+    }
+}
+
+} // namespace torrentix

@@ -1,0 +1,34 @@
+#include "messages.h"
+
+#include "identity.h"
+
+#include <QMessageBox>
+
+namespace torrentix {
+namespace {
+MessageRecorder::Sink& sink() {
+    static MessageRecorder::Sink current;
+    return current;
+}
+} // namespace
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    const QString caption = QString::fromUtf8(ApplicationTitle);
+    if (sink()) {
+        sink()(caption, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    // Escape and the close box end it like OK does.
+    box.setEscapeButton(QMessageBox::Ok);
+    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    box.exec();
+}
+
+MessageRecorder::MessageRecorder(Sink sink_) : previous_(std::move(sink())) {
+    sink() = std::move(sink_);
+}
+
+MessageRecorder::~MessageRecorder() { sink() = std::move(previous_); }
+
+} // namespace torrentix

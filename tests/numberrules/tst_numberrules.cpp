@@ -1,0 +1,285 @@
+// The reading, display and power rules, case by case.
+#include "numberrules.h"
+
+#include <QTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+using namespace torrentix;
+
+Q_DECLARE_METATYPE(std::string)
+
+class TestNumberRules : public QObject {
+    Q_OBJECT
+private slots:
+    void reading_data();
+    void reading();
+    void readingOutOfRange_data();
+    void readingOutOfRange();
+    void readingLongTexts();
+    void display_data();
+    void display();
+    void displaySeparator_data();
+    void displaySeparator();
+    void power_data();
+    void power();
+    void powerOutOfRange_data();
+    void powerOutOfRange();
+};
+
+void TestNumberRules::reading_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("expected");
+
+    // Worked reading examples.
+    QTest::newRow("leading blank") << QByteArray(" 12.5") << 12.5;
+    QTest::newRow("blank inside") << QByteArray("1 2.5") << 12.5;
+    QTest::newRow("percent ends") << QByteArray("80%") << 80.0;
+    QTest::newRow("comma ends") << QByteArray("12,5") << 12.0;
+    QTest::newRow("second point ends") << QByteArray("1.2.3") << 1.2;
+    QTest::newRow("exponent E") << QByteArray("1.5E3") << 1500.0;
+    QTest::newRow("exponent e") << QByteArray("1.5e3") << 1500.0;
+    QTest::newRow("plus sign") << QByteArray("+7") << 7.0;
+    QTest::newRow("minus sign") << QByteArray("-5") << -5.0;
+    QTest::newRow("hex") << QByteArray("&H1F") << 31.0;
+    QTest::newRow("octal") << QByteArray("&O17") << 15.0;
+    QTest::newRow("empty") << QByteArray("") << 0.0;
+    QTest::newRow("letters") << QByteArray("abc") << 0.0;
+    QTest::newRow("lone point") << QByteArray(".") << 0.0;
+    QTest::newRow("lone minus") << QByteArray("-") << 0.0;
+
+    // Blanks, tabs and line feeds do not count anywhere; other white space ends the number.
+    QTest::newRow("tab and line feed") << QByteArray("\t1\n2 ") << 12.0;
+    QTest::newRow("blank after sign") << QByteArray("- 4") << -4.0;
+    QTest::newRow("blank in exponent") << QByteArray("1 e 2") << 100.0;
+    QTest::newRow("carriage return ends") << QByteArray("1\r2") << 1.0;
+    QTest::newRow("vertical tab ends") << QByteArray("1\v2") << 1.0;
+    QTest::newRow("NUL ends") << QByteArray("7\0" "8", 3) << 7.0;
+    QTest::newRow("blanks only") << QByteArray("   ") << 0.0;
+
+    // The mantissa and the exponent.
+    QTest::newRow("point first") << QByteArray(".5") << 0.5;
+    QTest::newRow("point last") << QByteArray("5.") << 5.0;
+    QTest::newRow("exponent without digits") << QByteArray("2e") << 2.0;
+    QTest::newRow("exponent sign without digits") << QByteArray("2e+") << 2.0;
+    QTest::newRow("negative exponent") << QByteArray("25e-1") << 2.5;
+    QTest::newRow("D is no exponent") << QByteArray("1.5D3") << 1.5;
+    QTest::newRow("two signs") << QByteArray("+-3") << 0.0;
+    QTest::newRow("leading zeros") << QByteArray("007.50") << 7.5;
+    QTest::newRow("minus zero") << QByteArray("-0") << -0.0;
+    QTest::newRow("nearest double") << QByteArray("0.1") << 0.1;
+    QTest::newRow("halfway rounds to even")
+        << QByteArray("9007199254740993") << 9007199254740992.0;
+    QTest::newRow("largest double") << QByteArray("1.7976931348623157e308")
+                                    << std::numeric_limits<double>::max();
+    QTest::newRow("tiny reads as zero") << QByteArray("1e-400") << 0.0;
+    QTest::newRow("negative tiny") << QByteArray("-1e-400") << -0.0;
+    QTest::newRow("smallest subnormal") << QByteArray("4.9406564584124654e-324")
+                                        << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("huge exponent on zero") << QByteArray("0e999999999999999999999") << 0.0;
+    QTest::newRow("huge negative exponent") << QByteArray("5e-99999999999999999999") << 0.0;
+
+    // Non-ASCII digits and letters are not part of a number.
+    QTest::newRow("arabic-indic digits") << QByteArray("\xd9\xa3\xd9\xa4") << 0.0;
+    QTest::newRow("fullwidth digit ends") << QByteArray("1\xef\xbc\x92") << 1.0;
+    QTest::newRow("no-break space ends") << QByteArray("1\xc2\xa0" "2") << 1.0;
+    QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe" "5") << 0.0;
+
+    // "&H" and "&O": unsigned, of any length, rounded to the nearest double.
+    QTest::newRow("hex lower case") << QByteArray("&hff") << 255.0;
+    QTest::newRow("octal lower case") << QByteArray("&o777") << 511.0;
+    QTest::newRow("hex no sign bit") << QByteArray("&HFFFF") << 65535.0;
+    QTest::newRow("hex 32 bits") << QByteArray("&HFFFFFFFF") << 4294967295.0;
+    QTest::newRow("hex 64 bits") << QByteArray("&HFFFFFFFFFFFFFFFF") << 18446744073709551616.0;
+    QTest::newRow("hex 53 bits exact") << QByteArray("&H1FFFFFFFFFFFFF") << 9007199254740991.0;
+    QTest::newRow("hex tie to even down") << QByteArray("&H20000000000001") << 9007199254740992.0;
+    QTest::newRow("hex tie to even up") << QByteArray("&H20000000000003") << 9007199254740996.0;
+    QTest::newRow("hex sticky rounds up")
+        << QByteArray("&H200000000000010000000000000001") << std::ldexp(9007199254740994.0, 64);
+    QTest::newRow("hex blanks") << QByteArray("& H 1 F") << 31.0;
+    QTest::newRow("hex ends at non-digit") << QByteArray("&H1G2") << 1.0;
+    QTest::newRow("hex without digits") << QByteArray("&H") << 0.0;
+    QTest::newRow("octal ends at 8") << QByteArray("&O178") << 15.0;
+    QTest::newRow("hex leading zeros") << QByteArray("&H0000000000000000000000001") << 1.0;
+    QTest::newRow("ampersand alone") << QByteArray("&") << 0.0;
+    QTest::newRow("ampersand other letter") << QByteArray("&B101") << 0.0;
+    QTest::newRow("sign before ampersand") << QByteArray("-&H10") << 0.0;
+    QTest::newRow("largest hex") << QByteArray("&H" + QByteArray("F").repeated(13) + QByteArray("8").repeated(1) + QByteArray("0").repeated(242))
+                                 << std::numeric_limits<double>::max();
+}
+
+void TestNumberRules::reading() {
+    QFETCH(QByteArray, text);
+    QFETCH(double, expected);
+    const double got = TextToNumber(std::string_view(text.constData(), text.size()));
+    QCOMPARE(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(expected));
+}
+
+void TestNumberRules::readingOutOfRange_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::newRow("1e400") << QByteArray("1e400");
+    QTest::newRow("negative") << QByteArray("-1e400");
+    QTest::newRow("just above the largest") << QByteArray("1.7976931348623159e308");
+    QTest::newRow("many digits") << QByteArray("1" + QByteArray(400, '0'));
+    QTest::newRow("blanks inside") << QByteArray("1 e 4 0 0");
+    QTest::newRow("huge exponent") << QByteArray("1e99999999999999999999999");
+    QTest::newRow("hex") << QByteArray("&H1" + QByteArray(300, '0'));
+    QTest::newRow("hex rounds up to overflow") << QByteArray("&H" + QByteArray("F").repeated(14) + QByteArray("C").repeated(1) + QByteArray("0").repeated(241));
+    QTest::newRow("octal") << QByteArray("&O1" + QByteArray(400, '0'));
+}
+
+void TestNumberRules::readingOutOfRange() {
+    QFETCH(QByteArray, text);
+    QVERIFY_THROWS_EXCEPTION(NumberOutOfRange,
+                             TextToNumber(std::string_view(text.constData(), text.size())));
+}
+
+void TestNumberRules::readingLongTexts() {
+    // A megabyte typed or pasted in reads without trouble, whatever it holds.
+    const std::string digits(1'000'000, '1');
+    QVERIFY_THROWS_EXCEPTION(NumberOutOfRange, TextToNumber(digits));
+    QCOMPARE(TextToNumber("0." + digits), TextToNumber("0.1111111111111111111111"));
+    QCOMPARE(TextToNumber(std::string(1'000'000, ' ') + "42"), 42.0);
+    QCOMPARE(TextToNumber(std::string(1'000'000, 'x')), 0.0);
+    std::string spaced;
+    for (int i = 0; i < 500'000; ++i)
+        spaced += "0 ";
+    QCOMPARE(TextToNumber(spaced + "3"), 3.0);
+    QCOMPARE(TextToNumber("&H" + std::string(1'000'000, '0') + "A"), 10.0);
+}
+
+void TestNumberRules::display_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("zero") << 0.0 << "0";
+    QTest::newRow("negative zero") << -0.0 << "0";
+    QTest::newRow("kW example") << 4193.775 << "4193.775";
+    QTest::newRow("X = -4 positional") << 0.000981 << "0.000981";
+    QTest::newRow("X = -5 exponent") << 0.0000981 << "9.81E-05";
+    QTest::newRow("X = -7") << 9.81e-7 << "9.81E-07";
+    QTest::newRow("X = 16") << 9.81e16 << "9.81E+16";
+    QTest::newRow("X = 13 positional") << 98100000000000.0 << "98100000000000";
+    QTest::newRow("X = 14 positional") << 981000000000000.0 << "981000000000000";
+    QTest::newRow("X = 15") << 1e15 << "1E+15";
+    QTest::newRow("three-digit exponent") << 1.5e100 << "1.5E+100";
+    QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
+    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
+                                        << "4.94065645841247E-324";
+    QTest::newRow("negative") << -4193.775 << "-4193.775";
+    QTest::newRow("negative exponent form") << -9.81e-7 << "-9.81E-07";
+    QTest::newRow("15 digits") << 113330.109143804 << "113330.109143804";
+    QTest::newRow("trailing zero dropped") << 12931.807334253 << "12931.807334253";
+    QTest::newRow("0.1 shows short") << 0.1 << "0.1";
+    QTest::newRow("one third") << 1.0 / 3.0 << "0.333333333333333";
+    QTest::newRow("rounds up to next power") << 999999999999999.9 << "1E+15";
+    QTest::newRow("rounds up inside positional") << 99999.99999999999 << "100000";
+    // Exact values with a 5 as sixteenth and last digit: ties go to the even digit.
+    QTest::newRow("tie stays even") << 1125899906842625.0 << "1.12589990684262E+15";
+    QTest::newRow("tie rounds odd up") << 1125899906842635.0 << "1.12589990684264E+15";
+    QTest::newRow("positional tie stays even") << 100000000000000.5 << "100000000000000";
+    QTest::newRow("positional tie rounds odd up") << 100000000000001.5 << "100000000000002";
+    QTest::newRow("integer") << 42.0 << "42";
+}
+
+void TestNumberRules::display() {
+    QFETCH(double, value);
+    QFETCH(QString, expected);
+    QCOMPARE(QString::fromStdString(NumberToText(value)), expected);
+}
+
+void TestNumberRules::displaySeparator_data() {
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QByteArray>("separator");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("comma") << 4193.775 << QByteArray(",") << QByteArray("4193,775");
+    QTest::newRow("comma exponent") << 9.81e-7 << QByteArray(",") << QByteArray("9,81E-07");
+    QTest::newRow("comma small") << 0.000981 << QByteArray(",") << QByteArray("0,000981");
+    QTest::newRow("integer needs none") << 58.0 << QByteArray(",") << QByteArray("58");
+    QTest::newRow("multi-byte") << -0.5 << QByteArray("\xd9\xab") << QByteArray("-0\xd9\xab" "5");
+}
+
+void TestNumberRules::displaySeparator() {
+    QFETCH(double, value);
+    QFETCH(QByteArray, separator);
+    QFETCH(QByteArray, expected);
+    const std::string text =
+        NumberToText(value, std::string_view(separator.constData(), separator.size()));
+    QCOMPARE(QByteArray::fromStdString(text), expected);
+    QVERIFY(text.size() <= MaxNumberTextSize(static_cast<std::size_t>(separator.size())));
+}
+
+void TestNumberRules::power_data() {
+    QTest::addColumn<QByteArray>("q");
+    QTest::addColumn<QByteArray>("h");
+    QTest::addColumn<QByteArray>("n");
+    QTest::addColumn<QByteArray>("m");
+    QTest::addColumn<QString>("kilowatts");
+    QTest::addColumn<QString>("megawatts");
+
+    QTest::newRow("example") << QByteArray("10") << QByteArray("50") << QByteArray("90")
+                             << QByteArray("95") << "4193.775" << "4.193775";
+    QTest::newRow("fixed order matters")
+        << QByteArray("401.7") << QByteArray("325.9") << QByteArray("33.3") << QByteArray("26.5")
+        << "113330.109143804" << "113.330109143804";
+    QTest::newRow("MW from stored P")
+        << QByteArray("317.8") << QByteArray("987") << QByteArray("60.48") << QByteArray("41.49")
+        << "772138.611413609" << "772.138611413608";
+    QTest::newRow("14 digits show")
+        << QByteArray("49.603") << QByteArray("591.5") << QByteArray("11.34") << QByteArray("39.62")
+        << "12931.807334253" << "12.931807334253";
+    QTest::newRow("all ones") << QByteArray("1") << QByteArray("1") << QByteArray("1")
+                              << QByteArray("1") << "0.000981" << "9.81E-07";
+    QTest::newRow("1e8") << QByteArray("1e8") << QByteArray("1e8") << QByteArray("100")
+                         << QByteArray("100") << "9.81E+16" << "98100000000000";
+    QTest::newRow("2 3 100 100") << QByteArray("2") << QByteArray("3") << QByteArray("100")
+                                 << QByteArray("100") << "58.86" << "0.05886";
+    QTest::newRow("zero input") << QByteArray("0") << QByteArray("50") << QByteArray("90")
+                                << QByteArray("95") << "0" << "0";
+    QTest::newRow("negative zero product") << QByteArray("-10") << QByteArray("0")
+                                           << QByteArray("90") << QByteArray("95") << "0" << "0";
+    QTest::newRow("no number") << QByteArray("abc") << QByteArray("50") << QByteArray("90")
+                               << QByteArray("95") << "0" << "0";
+    QTest::newRow("negative") << QByteArray("-10") << QByteArray("50") << QByteArray("90")
+                              << QByteArray("95") << "-4193.775" << "-4.193775";
+}
+
+void TestNumberRules::power() {
+    QFETCH(QByteArray, q);
+    QFETCH(QByteArray, h);
+    QFETCH(QByteArray, n);
+    QFETCH(QByteArray, m);
+    QFETCH(QString, kilowatts);
+    QFETCH(QString, megawatts);
+    const double p = PowerKilowatts(TextToNumber(q.toStdString()), TextToNumber(h.toStdString()),
+                                    TextToNumber(n.toStdString()), TextToNumber(m.toStdString()));
+    QCOMPARE(QString::fromStdString(NumberToText(p)), kilowatts);
+    QCOMPARE(QString::fromStdString(NumberToText(KilowattsToMegawatts(p))), megawatts);
+}
+
+void TestNumberRules::powerOutOfRange_data() {
+    QTest::addColumn<double>("q");
+    QTest::addColumn<double>("h");
+    QTest::addColumn<double>("n");
+    QTest::addColumn<double>("m");
+    QTest::newRow("t2 overflows") << 1e154 << 1e154 << 100.0 << 100.0;
+    QTest::newRow("t1 overflows") << 1e308 << 1.0 << 100.0 << 100.0;
+    QTest::newRow("t4 overflows") << 1e300 << 1e7 << 1e6 << 1.0;
+    QTest::newRow("P overflows") << 1e300 << 1e7 << 100.0 << 1e6;
+    QTest::newRow("negative overflow") << -1e300 << 1e300 << 100.0 << 100.0;
+}
+
+void TestNumberRules::powerOutOfRange() {
+    QFETCH(double, q);
+    QFETCH(double, h);
+    QFETCH(double, n);
+    QFETCH(double, m);
+    QVERIFY_THROWS_EXCEPTION(NumberOutOfRange, PowerKilowatts(q, h, n, m));
+}
+
+QTEST_APPLESS_MAIN(TestNumberRules)
+#include "tst_numberrules.moc"

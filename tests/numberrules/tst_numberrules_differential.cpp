@@ -1,0 +1,236 @@
+// Our reading and display against glibc's strtod and printf, which are built on different
+// code (the rules use std::from_chars and std::to_chars), over many random cases.
+#include "numberrules.h"
+
+#include <QTest>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <cerrno>
+#include <cctype>
+#include <random>
+#include <string>
+
+using namespace torrentix;
+
+namespace {
+
+constexpr int cases = 120'000;
+
+// Random finite doubles of every kind: any bit pattern, subnormals, huge and tiny
+// magnitudes, small integers and short decimals.
+double randomDouble(std::mt19937_64& rng) {
+    for (;;) {
+        double x = 0;
+        switch (rng() % 6) {
+        case 0:
+            x = std::bit_cast<double>(rng());
+            break;
+        case 1:
+            x = std::bit_cast<double>(rng() & 0x800FFFFFFFFFFFFFULL); // subnormal
+            break;
+        case 2:
+            x = std::ldexp(1.0 + static_cast<double>(rng() >> 12) / 4503599627370496.0,
+                           static_cast<int>(rng() % 80) + 940); // huge
+            break;
+        case 3:
+            x = std::ldexp(1.0 + static_cast<double>(rng() >> 12) / 4503599627370496.0,
+                           -static_cast<int>(rng() % 80) - 940); // tiny
+            break;
+        case 4:
+            x = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000);
+            break;
+        default:
+            x = static_cast<double>(rng() % 100000000) / std::pow(10.0, static_cast<double>(rng() % 12));
+        }
+        if (std::isfinite(x))
+            return x;
+    }
+}
+
+// Odd integers between 10^15 and 2^53 are exact and have sixteen digits; those ending in 5
+// lie exactly halfway between two fifteen-digit numbers.
+std::uint64_t halfwayInteger(std::mt19937_64& rng) {
+    const std::uint64_t low = 1'000'000'000'000'000ULL;
+    const std::uint64_t v = low + rng() % (9'007'199'254'740'991ULL - low);
+    return v - v % 10 + 5;
+}
+
+// The display rule written again on top of printf.
+std::string referenceDisplay(double x) {
+    if (x == 0)
+        return "0";
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(x));
+    std::string digits = std::string(1, buf[0]) + std::string(buf + 2, 14);
+    const int power = std::atoi(std::strchr(buf, 'e') + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+    std::string out = x < 0 ? "-" : "";
+    if (power >= -4 && power <= 14) {
+        if (power >= 0) {
+            std::string whole = digits.substr(0, std::min<std::size_t>(digits.size(), power + 1));
+            whole.resize(static_cast<std::size_t>(power) + 1, '0');
+            out += whole;
+            if (digits.size() > static_cast<std::size_t>(power) + 1)
+                out += "." + digits.substr(static_cast<std::size_t>(power) + 1);
+        } else {
+            out += "0." + std::string(static_cast<std::size_t>(-power - 1), '0') + digits;
+        }
+    } else {
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, "E%c%02d", power < 0 ? '-' : '+', std::abs(power));
+        out += digits.substr(0, 1);
+        if (digits.size() > 1)
+            out += "." + digits.substr(1);
+        out += exponent;
+    }
+    return out;
+}
+
+// A random text for the reading rule, built from number-like pieces and noise.
+std::string randomText(std::mt19937_64& rng) {
+    static const char* const pieces[] = {"0", "1", "5", "9", "00", "123", "4567890", ".", "e",
+                                         "E", "+", "-", " ", "\t", "\n", "x", ",", "%"};
+    std::string text;
+    if (rng() % 3 == 0) {
+        // A well-formed number, sometimes with very many digits or a big exponent.
+        if (rng() & 1)
+            text += (rng() & 1) ? "-" : "+";
+        const int digits = rng() % 10 == 0 ? static_cast<int>(rng() % 800) : static_cast<int>(rng() % 20);
+        for (int i = 0; i < digits; ++i)
+            text += static_cast<char>('0' + rng() % 10);
+        text += ".";
+        const int fraction = static_cast<int>(rng() % 20);
+        for (int i = 0; i < fraction; ++i)
+            text += static_cast<char>('0' + rng() % 10);
+        if (rng() & 1)
+            text += "e" + std::to_string(static_cast<int>(rng() % 700) - 350);
+        return text;
+    }
+    const int count = static_cast<int>(rng() % 12);
+    for (int i = 0; i < count; ++i)
+        text += pieces[rng() % (sizeof pieces / sizeof *pieces)];
+    return text;
+}
+
+// The reading rule on top of strtod: drop the ignored characters, cut the longest number
+// prefix by hand, let strtod read it. Returns false when the number is out of range.
+bool referenceRead(const std::string& raw, double& value) {
+    std::string text;
+    for (char c : raw)
+        if (c != ' ' && c != '\t' && c != '\n')
+            text += c;
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    const std::size_t mantissaStart = i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])))
+        ++i;
+    bool anyDigit = i > mantissaStart;
+    if (i < text.size() && text[i] == '.') {
+        std::size_t j = i + 1;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            ++j;
+        if (j > i + 1 || anyDigit) {
+            anyDigit = anyDigit || j > i + 1;
+            i = j;
+        }
+    }
+    if (!anyDigit) {
+        value = 0;
+        return true;
+    }
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        const std::size_t digitsStart = j;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            ++j;
+        if (j > digitsStart)
+            i = j;
+    }
+    const std::string number = text.substr(0, i);
+    errno = 0;
+    value = std::strtod(number.c_str(), nullptr);
+    return !(errno == ERANGE && std::isinf(value));
+}
+
+} // namespace
+
+class TestNumberRulesDifferential : public QObject {
+    Q_OBJECT
+private slots:
+    void displayMatchesPrintf();
+    void displayRoundsTiesToEven();
+    void readingMatchesStrtod();
+    void displayedTextReadsBack();
+};
+
+void TestNumberRulesDifferential::displayMatchesPrintf() {
+    std::mt19937_64 rng(20261208);
+    for (int i = 0; i < cases; ++i) {
+        const double x = randomDouble(rng);
+        const std::string ours = NumberToText(x);
+        const std::string reference = referenceDisplay(x);
+        if (ours != reference)
+            QFAIL(qPrintable(QStringLiteral("%1: ours %2, printf %3")
+                                 .arg(std::bit_cast<std::uint64_t>(x), 16, 16, QLatin1Char('0'))
+                                 .arg(QString::fromStdString(ours), QString::fromStdString(reference))));
+    }
+}
+
+void TestNumberRulesDifferential::displayRoundsTiesToEven() {
+    std::mt19937_64 rng(42);
+    for (int i = 0; i < cases / 4; ++i) {
+        const std::uint64_t v = halfwayInteger(rng);
+        std::uint64_t kept = v / 10;
+        if (kept % 2 != 0)
+            ++kept; // the tie goes to the even digit
+        const double sign = (rng() & 1) ? 1.0 : -1.0;
+        const double x = sign * static_cast<double>(v);
+        QCOMPARE(NumberToText(x), NumberToText(sign * static_cast<double>(kept * 10)));
+        QCOMPARE(NumberToText(x), referenceDisplay(x));
+    }
+}
+
+void TestNumberRulesDifferential::readingMatchesStrtod() {
+    std::mt19937_64 rng(7);
+    for (int i = 0; i < cases; ++i) {
+        const std::string text = randomText(rng);
+        double expected = 0;
+        const bool inRange = referenceRead(text, expected);
+        if (!inRange) {
+            QVERIFY_THROWS_EXCEPTION(NumberOutOfRange, TextToNumber(text));
+            continue;
+        }
+        const double ours = TextToNumber(text);
+        if (std::bit_cast<std::uint64_t>(ours) != std::bit_cast<std::uint64_t>(expected))
+            QFAIL(qPrintable(QStringLiteral("\"%1\": ours %2, strtod %3")
+                                 .arg(QString::fromStdString(text))
+                                 .arg(ours, 0, 'g', 17)
+                                 .arg(expected, 0, 'g', 17)));
+    }
+}
+
+void TestNumberRulesDifferential::displayedTextReadsBack() {
+    // What is shown reads back to within half a unit of its fifteenth digit.
+    std::mt19937_64 rng(99);
+    for (int i = 0; i < cases; ++i) {
+        const double x = randomDouble(rng);
+        const double back = TextToNumber(NumberToText(x));
+        if (std::fpclassify(x) == FP_SUBNORMAL)
+            continue; // fewer than 15 digits of precision there
+        // Half a unit of the fifteenth digit, plus the rounding of reading it back.
+        const double ulp = std::fabs(std::nextafter(x, 0.0) - x);
+        QVERIFY2(std::fabs(back - x) <= std::fabs(x) * 5e-15 + ulp, NumberToText(x).c_str());
+    }
+}
+
+QTEST_APPLESS_MAIN(TestNumberRulesDifferential)
+#include "tst_numberrules_differential.moc"
