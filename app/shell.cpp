@@ -10,7 +10,9 @@ namespace torrentix {
 namespace {
 Shell* currentShell = nullptr;
 
-std::size_t index(WindowKind kind) { return static_cast<std::size_t>(kind); }
+std::size_t index(WindowKind kind) {
+    return static_cast<std::size_t>(kind);
+}
 
 // Every window opens centred on the screen it will appear on.
 void centre(QWidget& window) {
@@ -72,7 +74,9 @@ WindowInstance& Shell::Instance(WindowKind kind) {
     return *slot;
 }
 
-bool Shell::hasInstance(WindowKind kind) const { return slots_.at(index(kind)) != nullptr; }
+bool Shell::hasInstance(WindowKind kind) const {
+    return slots_.at(index(kind)) != nullptr;
+}
 
 bool Shell::anyLoaded() const {
     for (const auto& slot : slots_) {

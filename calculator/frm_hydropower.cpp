@@ -10,7 +10,9 @@
 
 namespace torrentix {
 namespace {
-double numberIn(const QLineEdit* box) { return TextToNumber(box->text().toUtf8().toStdString()); }
+double numberIn(const QLineEdit* box) {
+    return TextToNumber(box->text().toUtf8().toStdString());
+}
 } // namespace
 
 Frm_Hydropower::Frm_Hydropower(QWidget* parent)
@@ -46,11 +48,17 @@ void Frm_Hydropower::Command1_Click() {
 
 void Frm_Hydropower::Command2_Click() {}
 
-void Frm_Hydropower::Command3_Click() { Shell::current().Instance(WindowKind::About).Show(); }
+void Frm_Hydropower::Command3_Click() {
+    Shell::current().Instance(WindowKind::About).Show();
+}
 
-void Frm_Hydropower::Command4_Click() { Shell::current().Instance(WindowKind::Diagram).Show(); }
+void Frm_Hydropower::Command4_Click() {
+    Shell::current().Instance(WindowKind::Diagram).Show();
+}
 
-void Frm_Hydropower::Command5_Click() { Shell::current().Instance(WindowKind::Hydropower).Unload(); }
+void Frm_Hydropower::Command5_Click() {
+    Shell::current().Instance(WindowKind::Hydropower).Unload();
+}
 
 void Frm_Hydropower::Command6_Click() {
     Shell::current().Instance(WindowKind::HydroPowerFormula).Show();

@@ -5,13 +5,13 @@
 #include <QTest>
 
 #include <bit>
+#include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <cerrno>
-#include <cctype>
 #include <random>
 #include <string>
 
@@ -45,7 +45,8 @@ double randomDouble(std::mt19937_64& rng) {
             x = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000);
             break;
         default:
-            x = static_cast<double>(rng() % 100000000) / std::pow(10.0, static_cast<double>(rng() % 12));
+            x = static_cast<double>(rng() % 100000000) /
+                std::pow(10.0, static_cast<double>(rng() % 12));
         }
         if (std::isfinite(x))
             return x;
@@ -95,13 +96,14 @@ std::string referenceDisplay(double x) {
 // A random text for the reading rule, built from number-like pieces and noise.
 std::string randomText(std::mt19937_64& rng) {
     static const char* const pieces[] = {"0", "1", "5", "9", "00", "123", "4567890", ".", "e",
-                                         "E", "+", "-", " ", "\t", "\n", "x", ",", "%"};
+                                         "E", "+", "-", " ", "\t", "\n",  "x",       ",", "%"};
     std::string text;
     if (rng() % 3 == 0) {
         // A well-formed number, sometimes with very many digits or a big exponent.
         if (rng() & 1)
             text += (rng() & 1) ? "-" : "+";
-        const int digits = rng() % 10 == 0 ? static_cast<int>(rng() % 800) : static_cast<int>(rng() % 20);
+        const int digits =
+            rng() % 10 == 0 ? static_cast<int>(rng() % 800) : static_cast<int>(rng() % 20);
         for (int i = 0; i < digits; ++i)
             text += static_cast<char>('0' + rng() % 10);
         text += ".";
@@ -179,9 +181,10 @@ void TestNumberRulesDifferential::displayMatchesPrintf() {
         const std::string ours = NumberToText(x);
         const std::string reference = referenceDisplay(x);
         if (ours != reference)
-            QFAIL(qPrintable(QStringLiteral("%1: ours %2, printf %3")
-                                 .arg(std::bit_cast<std::uint64_t>(x), 16, 16, QLatin1Char('0'))
-                                 .arg(QString::fromStdString(ours), QString::fromStdString(reference))));
+            QFAIL(qPrintable(
+                QStringLiteral("%1: ours %2, printf %3")
+                    .arg(std::bit_cast<std::uint64_t>(x), 16, 16, QLatin1Char('0'))
+                    .arg(QString::fromStdString(ours), QString::fromStdString(reference))));
     }
 }
 
