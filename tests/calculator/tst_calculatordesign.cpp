@@ -57,6 +57,8 @@ void TestCalculatorDesign::window() {
         f.window->frameGeometry().center() - f.window->screen()->availableGeometry().center();
     QVERIFY(offset.manhattanLength() <= 8);
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Torrentix"));
+    QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
+    QVERIFY(!f.window->windowIcon().isNull());
 }
 
 void TestCalculatorDesign::controls_data() {

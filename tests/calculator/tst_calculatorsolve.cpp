@@ -3,6 +3,7 @@
 #include "calculatorfixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <QMessageBox>
@@ -78,6 +79,7 @@ private slots:
     void tooLarge();
     void strangeInput_data();
     void strangeInput();
+    void megabytePaste();
     void realMessageBox_data();
     void realMessageBox();
     void exitAndCloseBoxUnload_data();
@@ -385,6 +387,20 @@ void TestCalculatorSolve::strangeInput() {
     QCOMPARE(f.messages(), QStringList());
     QCOMPARE(resultsHidden(f), refused);
     QCOMPARE(f.label("Lbl_v")->text(), separated(kilowatts));
+}
+
+void TestCalculatorSolve::megabytePaste() {
+    // Pasted through the clipboard, as a user would: the box keeps all of it.
+    CalculatorFixture f;
+    const QString huge = QString(999'998, QLatin1Char('9')) + "e5";
+    QApplication::clipboard()->setText(huge);
+    f.box("Txt_Q")->setFocus();
+    f.box("Txt_Q")->paste();
+    f.type(f.box("Txt_Q")->text(), "50", "90", "95");
+    QCOMPARE(f.box("Txt_Q")->text().size(), 1'000'000);
+    f.solve();
+    QCOMPARE(f.messages().size(), 1); // too large to compute
+    QCOMPARE(f.box("Txt_Q")->text(), huge);
 }
 
 void TestCalculatorSolve::realMessageBox_data() {
