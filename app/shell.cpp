@@ -1,5 +1,7 @@
 #include "shell.h"
 
+#include "guard.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -114,7 +116,7 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
         for (auto& slot : slots_) {
             if (slot && slot->window_ == watched) {
                 event->accept();
-                slot->Unload();
+                Guarded([&slot] { slot->Unload(); })();
                 return true;
             }
         }
