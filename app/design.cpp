@@ -9,7 +9,8 @@ namespace {
 void installFontStandIns() {
     // Metric stand-ins for the designed faces, so every caption fits its box as designed.
     static const bool installed = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans"));
         QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
         return true;
     }();

@@ -29,6 +29,8 @@ MessageRecorder::MessageRecorder(Sink sink_) : previous_(std::move(sink())) {
     sink() = std::move(sink_);
 }
 
-MessageRecorder::~MessageRecorder() { sink() = std::move(previous_); }
+MessageRecorder::~MessageRecorder() {
+    sink() = std::move(previous_);
+}
 
 } // namespace torrentix

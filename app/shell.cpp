@@ -1,5 +1,7 @@
 #include "shell.h"
 
+#include "guard.h"
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,7 +12,9 @@ namespace torrentix {
 namespace {
 Shell* currentShell = nullptr;
 
-std::size_t index(WindowKind kind) { return static_cast<std::size_t>(kind); }
+std::size_t index(WindowKind kind) {
+    return static_cast<std::size_t>(kind);
+}
 
 // Every window opens centred on the screen it will appear on.
 void centre(QWidget& window) {
@@ -72,7 +76,9 @@ WindowInstance& Shell::Instance(WindowKind kind) {
     return *slot;
 }
 
-bool Shell::hasInstance(WindowKind kind) const { return slots_.at(index(kind)) != nullptr; }
+bool Shell::hasInstance(WindowKind kind) const {
+    return slots_.at(index(kind)) != nullptr;
+}
 
 bool Shell::anyLoaded() const {
     for (const auto& slot : slots_) {
@@ -90,6 +96,12 @@ void Shell::load(WindowInstance& instance) {
     // Closing from the frame is an Unload like any other.
     window->installEventFilter(this);
     window->ensurePolished();
+    // The control first in the tab order holds the focus when the window opens.
+    QWidget* first = window->nextInFocusChain();
+    while (first != window.get() && (first->focusPolicy() & Qt::TabFocus) == 0)
+        first = first->nextInFocusChain();
+    if (first != window.get())
+        first->setFocus(Qt::TabFocusReason);
     centre(*window);
     instance.window_ = window.release();
 }
@@ -104,7 +116,7 @@ bool Shell::eventFilter(QObject* watched, QEvent* event) {
         for (auto& slot : slots_) {
             if (slot && slot->window_ == watched) {
                 event->accept();
-                slot->Unload();
+                Guarded([&slot] { slot->Unload(); })();
                 return true;
             }
         }

@@ -2,6 +2,7 @@
 
 #include "design.h"
 #include "guard.h"
+#include "messages.h"
 #include "numberrules.h"
 #include "shell.h"
 #include "ui_frm_hydropower.h"
@@ -10,7 +11,13 @@
 
 namespace torrentix {
 namespace {
-double numberIn(const QLineEdit* box) { return TextToNumber(box->text().toUtf8().toStdString()); }
+double numberIn(const QLineEdit* box) {
+    const QString text = box->text();
+    return TextToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                            static_cast<std::size_t>(text.size())));
+}
+
+const QString mistake = QStringLiteral("OOOps..A Mistake !");
 } // namespace
 
 Frm_Hydropower::Frm_Hydropower(QWidget* parent)
@@ -28,6 +35,39 @@ Frm_Hydropower::Frm_Hydropower(QWidget* parent)
 Frm_Hydropower::~Frm_Hydropower() = default;
 
 void Frm_Hydropower::Command1_Click() {
+    // The input checks. None of them ends the press: a failed check reports the problem and
+    // hides the results, and the power is computed all the same.
+    QLineEdit* const inputs[] = {ui->Txt_Q, ui->Txt_H, ui->Txt_n, ui->Txt_m};
+    QLineEdit* const efficiencies[] = {ui->Txt_n, ui->Txt_m};
+    for (const QLineEdit* box : inputs) {
+        if (box->text() == QLatin1String("0")) {
+            ShowMessage(this, QStringLiteral("You can't enter Zero"));
+            HideResults();
+        }
+    }
+    for (const QLineEdit* box : inputs) {
+        if (numberIn(box) < 0) {
+            ShowMessage(this, QStringLiteral("You can't enter Negative Values"));
+            HideResults();
+        }
+    }
+    for (const QLineEdit* box : efficiencies) {
+        if (numberIn(box) > 100) {
+            ShowMessage(this, QStringLiteral("Efficiency can't exceed 100%"));
+            HideResults();
+        }
+    }
+    for (const QLineEdit* box : inputs) {
+        if (numberIn(box) <= 0) {
+            ui->Lbl_e->setText(mistake);
+            HideResults();
+        }
+    }
+    for (const QLineEdit* box : efficiencies) {
+        if (numberIn(box) > 100)
+            ui->Lbl_e->setText(mistake);
+    }
+
     const double q = numberIn(ui->Txt_Q);
     const double h = numberIn(ui->Txt_H);
     const double n = numberIn(ui->Txt_n);
@@ -44,16 +84,38 @@ void Frm_Hydropower::Command1_Click() {
     IgnoringErrors([&] { ui->Lbl_y->setText(QStringLiteral("or")); });
 }
 
-void Frm_Hydropower::Command2_Click() {}
+void Frm_Hydropower::Command2_Click() {
+    for (QLineEdit* box : {ui->Txt_Q, ui->Txt_H, ui->Txt_n, ui->Txt_m})
+        box->setText(QString());
+    for (QLabel* label : {ui->Lbl_v, ui->Lbl_v2, ui->Lbl_e, ui->Lbl_y})
+        label->setText(QString());
+    for (QLabel* label : resultLabels())
+        label->setVisible(true);
+}
 
-void Frm_Hydropower::Command3_Click() { Shell::current().Instance(WindowKind::About).Show(); }
+void Frm_Hydropower::Command3_Click() {
+    Shell::current().Instance(WindowKind::About).Show();
+}
 
-void Frm_Hydropower::Command4_Click() { Shell::current().Instance(WindowKind::Diagram).Show(); }
+void Frm_Hydropower::Command4_Click() {
+    Shell::current().Instance(WindowKind::Diagram).Show();
+}
 
-void Frm_Hydropower::Command5_Click() { Shell::current().Instance(WindowKind::Hydropower).Unload(); }
+void Frm_Hydropower::Command5_Click() {
+    Shell::current().Instance(WindowKind::Hydropower).Unload();
+}
 
 void Frm_Hydropower::Command6_Click() {
     Shell::current().Instance(WindowKind::HydroPowerFormula).Show();
+}
+
+std::array<QLabel*, 6> Frm_Hydropower::resultLabels() const {
+    return {ui->Lbl_v, ui->Lbl_v2, ui->Lbl_n, ui->Lbl_q, ui->Lbl_y, ui->Lbl_o};
+}
+
+void Frm_Hydropower::HideResults() {
+    for (QLabel* label : resultLabels())
+        label->setVisible(false);
 }
 
 } // namespace torrentix

@@ -3,7 +3,10 @@
 
 #include <QWidget>
 
+#include <array>
 #include <memory>
+
+class QLabel;
 
 namespace Ui {
 class Frm_Hydropower;
@@ -24,6 +27,10 @@ private:
     void Command4_Click(); // Diagram
     void Command5_Click(); // Exit
     void Command6_Click(); // Formula
+
+    // The six labels a refused input hides and Reset shows again, in that order.
+    std::array<QLabel*, 6> resultLabels() const;
+    void HideResults();
 
     std::unique_ptr<Ui::Frm_Hydropower> ui;
 };

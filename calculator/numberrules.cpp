@@ -9,43 +9,49 @@
 #include <limits>
 #include <string>
 #include <system_error>
+#include <type_traits>
 
 namespace torrentix {
 namespace {
 
 // Blanks, tabs and line feeds do not count anywhere in a typed number ("1 2" is 12).
-constexpr bool isIgnored(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+template <class Char> constexpr bool isIgnored(Char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+template <class Char> constexpr bool isDigit(Char c) {
+    return c >= '0' && c <= '9';
+}
 
-// Walks the text as if every ignored character had been removed first.
-struct Cursor {
-    const char* p;
-    const char* end;
+// Walks the text as if every ignored character had been removed first. Works on bytes
+// (UTF-8) and on UTF-16 code units alike: every character of a number is ASCII.
+template <class Char> struct Cursor {
+    const Char* p;
+    const Char* end;
 
-    // The next character that counts, or '\0' at the end. A NUL in the text is never part
+    // The next character that counts, or NUL at the end. A NUL in the text is never part
     // of a number, so it ends the reading just as the end of the text does.
-    char peek() {
+    Char peek() {
         while (p != end && isIgnored(*p))
             ++p;
-        return p == end ? '\0' : *p;
+        return p == end ? Char{} : *p;
     }
     void advance() { ++p; }
 };
 
 // Reads an unsigned "&H"/"&O" integer of any length, rounded to the nearest double (ties to
 // even). There is no sign bit: "&HFFFF" is 65535, as a user would expect.
-double readRadixInteger(Cursor cur, int bitsPerDigit) {
-    const auto digitValue = [bitsPerDigit](char c) -> int {
+template <class Char> double readRadixInteger(Cursor<Char> cur, int bitsPerDigit) {
+    const auto digitValue = [bitsPerDigit](Char c) -> int {
         if (c >= '0' && c <= '7')
-            return c - '0';
+            return static_cast<int>(c - '0');
         if (bitsPerDigit == 3)
             return -1;
         if (c >= '8' && c <= '9')
-            return c - '0';
+            return static_cast<int>(c - '0');
         if (c >= 'a' && c <= 'f')
-            return c - 'a' + 10;
+            return static_cast<int>(c - 'a') + 10;
         if (c >= 'A' && c <= 'F')
-            return c - 'A' + 10;
+            return static_cast<int>(c - 'A') + 10;
         return -1;
     };
 
@@ -83,9 +89,9 @@ double readRadixInteger(Cursor cur, int bitsPerDigit) {
 }
 
 // What the first pass learns about a decimal number in the text.
-struct DecimalScan {
-    const char* begin = nullptr; // first character of the unsigned number
-    const char* end = nullptr;   // one past its last character
+template <class Char> struct DecimalScan {
+    const Char* begin = nullptr; // first character of the unsigned number
+    const Char* end = nullptr;   // one past its last character
     bool gaps = false;           // ignored characters stand inside the number
     bool negative = false;
     bool anyDigit = false;
@@ -97,16 +103,16 @@ struct DecimalScan {
 
 constexpr std::int64_t saturation = std::int64_t{1} << 40;
 
-DecimalScan scanDecimal(Cursor cur) {
-    DecimalScan scan;
-    char c = cur.peek();
+template <class Char> DecimalScan<Char> scanDecimal(Cursor<Char> cur) {
+    DecimalScan<Char> scan;
+    Char c = cur.peek();
     if (c == '+' || c == '-') {
         scan.negative = c == '-';
         cur.advance();
         c = cur.peek();
     }
     scan.begin = cur.p;
-    const char* lastTaken = nullptr;
+    const Char* lastTaken = nullptr;
     auto take = [&] {
         if (lastTaken != nullptr && cur.p != lastTaken + 1)
             scan.gaps = true;
@@ -126,7 +132,7 @@ DecimalScan scanDecimal(Cursor cur) {
         take();
     }
     if (c == '.') {
-        Cursor afterPoint = cur;
+        Cursor<Char> afterPoint = cur;
         afterPoint.advance();
         const bool digitFollows = isDigit(afterPoint.peek());
         if (digitFollows || scan.anyDigit) {
@@ -150,14 +156,14 @@ DecimalScan scanDecimal(Cursor cur) {
 
     // The exponent counts only with at least one digit; otherwise the number ends before it.
     if (c == 'E' || c == 'e') {
-        Cursor probe = cur;
+        Cursor<Char> probe = cur;
         const bool gapBeforeE = probe.p != lastTaken + 1;
-        const char* eAt = probe.p;
+        const Char* eAt = probe.p;
         probe.advance();
         bool gapsInExponent = false;
-        const char* previous = eAt;
+        const Char* previous = eAt;
         bool negativeExponent = false;
-        char e = probe.peek();
+        Char e = probe.peek();
         if (e == '+' || e == '-') {
             gapsInExponent = gapsInExponent || probe.p != previous + 1;
             previous = probe.p;
@@ -171,7 +177,7 @@ DecimalScan scanDecimal(Cursor cur) {
             gapsInExponent = gapsInExponent || probe.p != previous + 1;
             previous = probe.p;
             exponentDigit = true;
-            value = std::min(value * 10 + (e - '0'), saturation);
+            value = std::min(value * 10 + static_cast<std::int64_t>(e - '0'), saturation);
             probe.advance();
         }
         if (exponentDigit) {
@@ -183,23 +189,42 @@ DecimalScan scanDecimal(Cursor cur) {
     return scan;
 }
 
-double readDecimal(Cursor cur) {
-    const DecimalScan scan = scanDecimal(cur);
+template <class Char> double readDecimal(Cursor<Char> cur) {
+    const DecimalScan<Char> scan = scanDecimal(cur);
     if (!scan.anyDigit)
         return 0.0;
 
-    std::string compacted; // only for numbers typed with gaps, such as "1 2.5"
-    const char* first = scan.begin;
-    const char* last = scan.end;
-    if (scan.gaps) {
-        compacted.reserve(static_cast<std::size_t>(last - first));
-        std::copy_if(first, last, std::back_inserter(compacted), [](char c) { return !isIgnored(c); });
-        first = compacted.data();
-        last = first + compacted.size();
+    // from_chars wants plain chars in one piece: numbers typed with gaps ("1 2.5") or held
+    // in UTF-16 are copied first, into a small buffer unless they are very long.
+    const Char* first = scan.begin;
+    const Char* last = scan.end;
+    const char* number = nullptr;
+    std::size_t size = 0;
+    char small[64];
+    std::string large;
+    if constexpr (std::is_same_v<Char, char>) {
+        if (!scan.gaps) {
+            number = first;
+            size = static_cast<std::size_t>(last - first);
+        }
+    }
+    if (number == nullptr) {
+        char* out = small;
+        if (last - first > static_cast<std::ptrdiff_t>(sizeof small)) {
+            large.resize(static_cast<std::size_t>(last - first));
+            out = large.data();
+        }
+        number = out;
+        for (const Char* p = first; p != last; ++p) {
+            if (!isIgnored(*p))
+                *out++ = static_cast<char>(*p);
+        }
+        size = static_cast<std::size_t>(out - number);
     }
 
     double value = 0.0;
-    const auto [ptr, ec] = std::from_chars(first, last, value, std::chars_format::general);
+    const auto [ptr, ec] =
+        std::from_chars(number, number + size, value, std::chars_format::general);
     if (ec == std::errc::result_out_of_range) {
         // Either too small, which reads as zero like any tiny number, or too large.
         if (scan.leadingPower + scan.exponent < 0)
@@ -211,12 +236,10 @@ double readDecimal(Cursor cur) {
     return scan.negative ? -value : value;
 }
 
-} // namespace
-
-double TextToNumber(std::string_view text) {
-    Cursor cur{text.data(), text.data() + text.size()};
+template <class Char> double textToNumber(std::basic_string_view<Char> text) {
+    Cursor<Char> cur{text.data(), text.data() + text.size()};
     if (cur.peek() == '&') {
-        Cursor radix = cur;
+        Cursor<Char> radix = cur;
         radix.advance();
         switch (radix.peek()) {
         case 'H':
@@ -234,6 +257,16 @@ double TextToNumber(std::string_view text) {
     return readDecimal(cur);
 }
 
+} // namespace
+
+double TextToNumber(std::string_view text) {
+    return textToNumber(text);
+}
+
+double TextToNumber(std::u16string_view text) {
+    return textToNumber(text);
+}
+
 std::size_t NumberToText(double x, std::string_view decimalSeparator, char* out) {
     char* o = out;
     if (x == 0.0) {
@@ -245,8 +278,8 @@ std::size_t NumberToText(double x, std::string_view decimalSeparator, char* out)
 
     // "d.dddddddddddddde+XX": the 15 significant digits nearest to the exact value.
     char sci[32];
-    const auto res = std::to_chars(sci, sci + sizeof sci, std::fabs(x),
-                                   std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(sci, sci + sizeof sci, std::fabs(x), std::chars_format::scientific, 14);
     char digits[15];
     digits[0] = sci[0];
     std::memcpy(digits + 1, sci + 2, 14);

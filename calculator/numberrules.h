@@ -23,6 +23,8 @@ public:
 // [+-]digits[.digits][(E|e)[+-]digits] is read as the nearest double. Returns 0 when no
 // number can be read. Throws NumberOutOfRange for a number beyond the double range.
 double TextToNumber(std::string_view text);
+// The same for UTF-16 text, as input boxes hold it.
+double TextToNumber(std::u16string_view text);
 
 // Longest text NumberToText can produce with a separator of `separatorSize` bytes:
 // "-" + 15 digits + separator + "E+308", or "-0.000" + 15 digits.

@@ -62,8 +62,8 @@ QImage makerPicture(int width, int height) {
     const int barWidth = std::max(4, width / 30);
     const int barHeight = height / 5;
     painter.fillRect(QRect(width / 12, nameBox.top() - barHeight - 4, barWidth, barHeight), red);
-    painter.fillRect(QRect(width - width / 12 - barWidth, nameBox.bottom() + 5, barWidth, barHeight),
-                     red);
+    painter.fillRect(
+        QRect(width - width / 12 - barWidth, nameBox.bottom() + 5, barWidth, barHeight), red);
     return image;
 }
 
@@ -95,7 +95,8 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = writeJpeg(makerPicture(150, 101), folder.filePath(QStringLiteral("banner.jpg")));
     ok = writeJpeg(makerPicture(175, 101), folder.filePath(QStringLiteral("about.jpg"))) && ok;
-    ok = writeFile(torrentix::art::ProgramIcon(), folder.filePath(QStringLiteral("torrentix.ico"))) &&
+    ok = writeFile(torrentix::art::ProgramIcon(),
+                   folder.filePath(QStringLiteral("torrentix.ico"))) &&
          ok;
     return ok ? 0 : 1;
 }

@@ -20,10 +20,22 @@ enum Colour : int {
 };
 
 constexpr std::array<std::array<std::uint8_t, 3>, 16> standardPalette{{
-    {0, 0, 0},       {128, 0, 0},   {0, 128, 0},   {128, 128, 0},
-    {0, 0, 128},     {128, 0, 128}, {0, 128, 128}, {192, 192, 192},
-    {128, 128, 128}, {255, 0, 0},   {0, 255, 0},   {255, 255, 0},
-    {0, 0, 255},     {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+    {0, 0, 0},
+    {128, 0, 0},
+    {0, 128, 0},
+    {128, 128, 0},
+    {0, 0, 128},
+    {128, 0, 128},
+    {0, 128, 128},
+    {192, 192, 192},
+    {128, 128, 128},
+    {255, 0, 0},
+    {0, 255, 0},
+    {255, 255, 0},
+    {0, 0, 255},
+    {255, 0, 255},
+    {0, 255, 255},
+    {255, 255, 255},
 }};
 
 using Picture = std::vector<std::vector<int>>; // [y][x], a palette index or Transparent
@@ -34,12 +46,12 @@ Picture drawSheet(int size) {
     const int left = large ? 2 : 1;
     const int right = large ? 27 : 13;
     const int top = large ? 3 : 2;
-    const int step = large ? 5 : 4;           // columns per step down
-    const int height = large ? 22 : 10;        // top edge to bottom edge
+    const int step = large ? 5 : 4;     // columns per step down
+    const int height = large ? 22 : 10; // top edge to bottom edge
     const int titleRows = large ? 4 : 2;
     const int bandRows = large ? 2 : 1;
     const int shadow = large ? 2 : 1;
-    const int shadowReach = large ? 9 : 5;     // how far the shadow runs from the corner
+    const int shadowReach = large ? 9 : 5; // how far the shadow runs from the corner
 
     Picture picture(size, std::vector<int>(size, Transparent));
     const auto topAt = [&](int x) { return top + (x - left) / step; };

@@ -58,7 +58,10 @@ void TestNumberRules::reading_data() {
     QTest::newRow("blank in exponent") << QByteArray("1 e 2") << 100.0;
     QTest::newRow("carriage return ends") << QByteArray("1\r2") << 1.0;
     QTest::newRow("vertical tab ends") << QByteArray("1\v2") << 1.0;
-    QTest::newRow("NUL ends") << QByteArray("7\0" "8", 3) << 7.0;
+    QTest::newRow("NUL ends") << QByteArray("7\0"
+                                            "8",
+                                            3)
+                              << 7.0;
     QTest::newRow("blanks only") << QByteArray("   ") << 0.0;
 
     // The mantissa and the exponent.
@@ -72,22 +75,25 @@ void TestNumberRules::reading_data() {
     QTest::newRow("leading zeros") << QByteArray("007.50") << 7.5;
     QTest::newRow("minus zero") << QByteArray("-0") << -0.0;
     QTest::newRow("nearest double") << QByteArray("0.1") << 0.1;
-    QTest::newRow("halfway rounds to even")
-        << QByteArray("9007199254740993") << 9007199254740992.0;
-    QTest::newRow("largest double") << QByteArray("1.7976931348623157e308")
-                                    << std::numeric_limits<double>::max();
+    QTest::newRow("halfway rounds to even") << QByteArray("9007199254740993") << 9007199254740992.0;
+    QTest::newRow("largest double")
+        << QByteArray("1.7976931348623157e308") << std::numeric_limits<double>::max();
     QTest::newRow("tiny reads as zero") << QByteArray("1e-400") << 0.0;
     QTest::newRow("negative tiny") << QByteArray("-1e-400") << -0.0;
-    QTest::newRow("smallest subnormal") << QByteArray("4.9406564584124654e-324")
-                                        << std::numeric_limits<double>::denorm_min();
+    QTest::newRow("smallest subnormal")
+        << QByteArray("4.9406564584124654e-324") << std::numeric_limits<double>::denorm_min();
     QTest::newRow("huge exponent on zero") << QByteArray("0e999999999999999999999") << 0.0;
     QTest::newRow("huge negative exponent") << QByteArray("5e-99999999999999999999") << 0.0;
 
     // Non-ASCII digits and letters are not part of a number.
     QTest::newRow("arabic-indic digits") << QByteArray("\xd9\xa3\xd9\xa4") << 0.0;
     QTest::newRow("fullwidth digit ends") << QByteArray("1\xef\xbc\x92") << 1.0;
-    QTest::newRow("no-break space ends") << QByteArray("1\xc2\xa0" "2") << 1.0;
-    QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe" "5") << 0.0;
+    QTest::newRow("no-break space ends") << QByteArray("1\xc2\xa0"
+                                                       "2")
+                                         << 1.0;
+    QTest::newRow("invalid UTF-8") << QByteArray("\xff\xfe"
+                                                 "5")
+                                   << 0.0;
 
     // "&H" and "&O": unsigned, of any length, rounded to the nearest double.
     QTest::newRow("hex lower case") << QByteArray("&hff") << 255.0;
@@ -108,7 +114,9 @@ void TestNumberRules::reading_data() {
     QTest::newRow("ampersand alone") << QByteArray("&") << 0.0;
     QTest::newRow("ampersand other letter") << QByteArray("&B101") << 0.0;
     QTest::newRow("sign before ampersand") << QByteArray("-&H10") << 0.0;
-    QTest::newRow("largest hex") << QByteArray("&H" + QByteArray("F").repeated(13) + QByteArray("8").repeated(1) + QByteArray("0").repeated(242))
+    QTest::newRow("largest hex") << QByteArray("&H" + QByteArray("F").repeated(13) +
+                                               QByteArray("8").repeated(1) +
+                                               QByteArray("0").repeated(242))
                                  << std::numeric_limits<double>::max();
 }
 
@@ -117,6 +125,12 @@ void TestNumberRules::reading() {
     QFETCH(double, expected);
     const double got = TextToNumber(std::string_view(text.constData(), text.size()));
     QCOMPARE(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(expected));
+
+    // The same text as an input box holds it, in UTF-16.
+    const QString wide = QString::fromUtf8(text);
+    const double gotWide = TextToNumber(
+        std::u16string_view(reinterpret_cast<const char16_t*>(wide.utf16()), wide.size()));
+    QCOMPARE(std::bit_cast<std::uint64_t>(gotWide), std::bit_cast<std::uint64_t>(expected));
 }
 
 void TestNumberRules::readingOutOfRange_data() {
@@ -128,7 +142,9 @@ void TestNumberRules::readingOutOfRange_data() {
     QTest::newRow("blanks inside") << QByteArray("1 e 4 0 0");
     QTest::newRow("huge exponent") << QByteArray("1e99999999999999999999999");
     QTest::newRow("hex") << QByteArray("&H1" + QByteArray(300, '0'));
-    QTest::newRow("hex rounds up to overflow") << QByteArray("&H" + QByteArray("F").repeated(14) + QByteArray("C").repeated(1) + QByteArray("0").repeated(241));
+    QTest::newRow("hex rounds up to overflow")
+        << QByteArray("&H" + QByteArray("F").repeated(14) + QByteArray("C").repeated(1) +
+                      QByteArray("0").repeated(241));
     QTest::newRow("octal") << QByteArray("&O1" + QByteArray(400, '0'));
 }
 
@@ -136,6 +152,10 @@ void TestNumberRules::readingOutOfRange() {
     QFETCH(QByteArray, text);
     QVERIFY_THROWS_EXCEPTION(NumberOutOfRange,
                              TextToNumber(std::string_view(text.constData(), text.size())));
+    const QString wide = QString::fromUtf8(text);
+    QVERIFY_THROWS_EXCEPTION(NumberOutOfRange,
+                             TextToNumber(std::u16string_view(
+                                 reinterpret_cast<const char16_t*>(wide.utf16()), wide.size())));
 }
 
 void TestNumberRules::readingLongTexts() {
@@ -168,8 +188,8 @@ void TestNumberRules::display_data() {
     QTest::newRow("X = 15") << 1e15 << "1E+15";
     QTest::newRow("three-digit exponent") << 1.5e100 << "1.5E+100";
     QTest::newRow("largest") << std::numeric_limits<double>::max() << "1.79769313486232E+308";
-    QTest::newRow("smallest subnormal") << std::numeric_limits<double>::denorm_min()
-                                        << "4.94065645841247E-324";
+    QTest::newRow("smallest subnormal")
+        << std::numeric_limits<double>::denorm_min() << "4.94065645841247E-324";
     QTest::newRow("negative") << -4193.775 << "-4193.775";
     QTest::newRow("negative exponent form") << -9.81e-7 << "-9.81E-07";
     QTest::newRow("15 digits") << 113330.109143804 << "113330.109143804";
@@ -200,7 +220,9 @@ void TestNumberRules::displaySeparator_data() {
     QTest::newRow("comma exponent") << 9.81e-7 << QByteArray(",") << QByteArray("9,81E-07");
     QTest::newRow("comma small") << 0.000981 << QByteArray(",") << QByteArray("0,000981");
     QTest::newRow("integer needs none") << 58.0 << QByteArray(",") << QByteArray("58");
-    QTest::newRow("multi-byte") << -0.5 << QByteArray("\xd9\xab") << QByteArray("-0\xd9\xab" "5");
+    QTest::newRow("multi-byte") << -0.5 << QByteArray("\xd9\xab")
+                                << QByteArray("-0\xd9\xab"
+                                              "5");
 }
 
 void TestNumberRules::displaySeparator() {
@@ -222,30 +244,41 @@ void TestNumberRules::power_data() {
     QTest::addColumn<QString>("megawatts");
 
     QTest::newRow("example") << QByteArray("10") << QByteArray("50") << QByteArray("90")
-                             << QByteArray("95") << "4193.775" << "4.193775";
+                             << QByteArray("95") << "4193.775"
+                             << "4.193775";
     QTest::newRow("fixed order matters")
         << QByteArray("401.7") << QByteArray("325.9") << QByteArray("33.3") << QByteArray("26.5")
-        << "113330.109143804" << "113.330109143804";
+        << "113330.109143804"
+        << "113.330109143804";
     QTest::newRow("MW from stored P")
         << QByteArray("317.8") << QByteArray("987") << QByteArray("60.48") << QByteArray("41.49")
-        << "772138.611413609" << "772.138611413608";
+        << "772138.611413609"
+        << "772.138611413608";
     QTest::newRow("14 digits show")
         << QByteArray("49.603") << QByteArray("591.5") << QByteArray("11.34") << QByteArray("39.62")
-        << "12931.807334253" << "12.931807334253";
+        << "12931.807334253"
+        << "12.931807334253";
     QTest::newRow("all ones") << QByteArray("1") << QByteArray("1") << QByteArray("1")
-                              << QByteArray("1") << "0.000981" << "9.81E-07";
+                              << QByteArray("1") << "0.000981"
+                              << "9.81E-07";
     QTest::newRow("1e8") << QByteArray("1e8") << QByteArray("1e8") << QByteArray("100")
-                         << QByteArray("100") << "9.81E+16" << "98100000000000";
+                         << QByteArray("100") << "9.81E+16"
+                         << "98100000000000";
     QTest::newRow("2 3 100 100") << QByteArray("2") << QByteArray("3") << QByteArray("100")
-                                 << QByteArray("100") << "58.86" << "0.05886";
+                                 << QByteArray("100") << "58.86"
+                                 << "0.05886";
     QTest::newRow("zero input") << QByteArray("0") << QByteArray("50") << QByteArray("90")
-                                << QByteArray("95") << "0" << "0";
-    QTest::newRow("negative zero product") << QByteArray("-10") << QByteArray("0")
-                                           << QByteArray("90") << QByteArray("95") << "0" << "0";
+                                << QByteArray("95") << "0"
+                                << "0";
+    QTest::newRow("negative zero product")
+        << QByteArray("-10") << QByteArray("0") << QByteArray("90") << QByteArray("95") << "0"
+        << "0";
     QTest::newRow("no number") << QByteArray("abc") << QByteArray("50") << QByteArray("90")
-                               << QByteArray("95") << "0" << "0";
+                               << QByteArray("95") << "0"
+                               << "0";
     QTest::newRow("negative") << QByteArray("-10") << QByteArray("50") << QByteArray("90")
-                              << QByteArray("95") << "-4193.775" << "-4.193775";
+                              << QByteArray("95") << "-4193.775"
+                              << "-4.193775";
 }
 
 void TestNumberRules::power() {

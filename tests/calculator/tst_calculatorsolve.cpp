@@ -1,0 +1,490 @@
+// Solve and Reset through the calculator window's own controls: the results, the input
+// checks with their message boxes and mistake text, and input of every odd kind.
+#include "calculatorfixture.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLocale>
+#include <QMessageBox>
+#include <QTimer>
+
+using torrentix::testing::CalculatorFixture;
+
+namespace {
+const QString zero = QStringLiteral("You can't enter Zero");
+const QString negative = QStringLiteral("You can't enter Negative Values");
+const QString over = QStringLiteral("Efficiency can't exceed 100%");
+const QString mistake = QStringLiteral("OOOps..A Mistake !");
+const char* const resultNames[] = {"Lbl_v", "Lbl_v2", "Lbl_n", "Lbl_q", "Lbl_y", "Lbl_o"};
+
+// Writes "hide: <label> [mistake]" into the fixture's log when a result label is hidden,
+// noting whether the mistake text was already showing, so tests see the order of events.
+class HideLogger : public QObject {
+public:
+    explicit HideLogger(CalculatorFixture& f) : f_(f) {
+        for (const char* name : resultNames)
+            f.label(name)->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::HideToParent) {
+            const bool shown = f_.label("Lbl_e")->text() == mistake;
+            f_.log.append(QStringLiteral("hide: ") + watched->objectName() +
+                          (shown ? QStringLiteral(" [mistake]") : QString()));
+        }
+        return false;
+    }
+
+private:
+    CalculatorFixture& f_;
+};
+
+bool resultsHidden(const CalculatorFixture& f) {
+    for (const char* name : resultNames)
+        if (f.label(name)->isVisible())
+            return false;
+    return true;
+}
+
+bool resultsShown(const CalculatorFixture& f) {
+    for (const char* name : resultNames)
+        if (!f.label(name)->isVisible())
+            return false;
+    return true;
+}
+
+QString separated(QString text) {
+    return text.replace(QLatin1Char('.'), QLocale::system().decimalPoint());
+}
+} // namespace
+
+class TestCalculatorSolve : public QObject {
+    Q_OBJECT
+private slots:
+    void workedExamples_data();
+    void workedExamples();
+    void checks_data();
+    void checks();
+    void reactionOrder();
+    void mistakeWithoutHidingForOverEfficiency();
+    void failedPressKeepsResultsHiddenUntilReset();
+    void reset_data();
+    void reset();
+    void resetOnFreshWindowChangesNothing();
+    void resetTwiceEqualsOnce();
+    void resetKeepsFocusOnButton();
+    void tooLarge_data();
+    void tooLarge();
+    void strangeInput_data();
+    void strangeInput();
+    void megabytePaste();
+    void realMessageBox_data();
+    void realMessageBox();
+    void exitAndCloseBoxUnload_data();
+    void exitAndCloseBoxUnload();
+    void decimalSeparatorOfLocale();
+};
+
+void TestCalculatorSolve::workedExamples_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("kilowatts");
+    QTest::addColumn<QString>("megawatts");
+    QTest::newRow("10 50 90 95") << QStringList{"10", "50", "90", "95"} << "4193.775"
+                                 << "4.193775";
+    QTest::newRow("fixed order") << QStringList{"401.7", "325.9", "33.3", "26.5"}
+                                 << "113330.109143804"
+                                 << "113.330109143804";
+    QTest::newRow("MW from stored P")
+        << QStringList{"317.8", "987", "60.48", "41.49"} << "772138.611413609"
+        << "772.138611413608";
+    QTest::newRow("14 digits") << QStringList{"49.603", "591.5", "11.34", "39.62"}
+                               << "12931.807334253"
+                               << "12.931807334253";
+    QTest::newRow("all ones") << QStringList{"1", "1", "1", "1"} << "0.000981"
+                              << "9.81E-07";
+    QTest::newRow("1e8") << QStringList{"1e8", "1e8", "100", "100"} << "9.81E+16"
+                         << "98100000000000";
+    QTest::newRow("58.86") << QStringList{"2", "3", "100", "100"} << "58.86"
+                           << "0.05886";
+    QTest::newRow("blanks and percent") << QStringList{" 1 0", "50", "90%", "95 %"} << "4193.775"
+                                        << "4.193775";
+    QTest::newRow("hex and octal") << QStringList{"&HA", "&O62", "90", "95"} << "4193.775"
+                                   << "4.193775";
+}
+
+void TestCalculatorSolve::workedExamples() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, kilowatts);
+    QFETCH(QString, megawatts);
+    CalculatorFixture f;
+    f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+    f.solve();
+    QCOMPARE(f.label("Lbl_v")->text(), separated(kilowatts));
+    QCOMPARE(f.label("Lbl_v2")->text(), separated(megawatts));
+    QCOMPARE(f.label("Lbl_y")->text(), QStringLiteral("or"));
+    QCOMPARE(f.messages(), QStringList());
+    QVERIFY(f.label("Lbl_e")->text().isEmpty());
+    QVERIFY(resultsShown(f));
+    // The inputs stay as typed.
+    QCOMPARE(f.box("Txt_Q")->text(), inputs[0]);
+    QCOMPARE(f.box("Txt_m")->text(), inputs[3]);
+}
+
+void TestCalculatorSolve::checks_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("refused"); // results hidden and mistake text shown
+    QTest::addColumn<QString>("kilowatts");
+
+    QTest::newRow("valid") << QStringList{"10", "50", "90", "95"} << QStringList{} << false
+                           << "4193.775";
+    QTest::newRow("Q zero") << QStringList{"0", "50", "90", "95"} << QStringList{zero} << true
+                            << "0";
+    QTest::newRow("all zero") << QStringList{"0", "0", "0", "0"}
+                              << QStringList{zero, zero, zero, zero} << true << "0";
+    QTest::newRow("zero before negative")
+        << QStringList{"-1", "0", "90", "95"} << QStringList{zero, negative} << true << "0";
+    QTest::newRow("n 100 passes") << QStringList{"10", "50", "100", "95"} << QStringList{} << false
+                                  << "4659.75";
+    QTest::newRow("n 100.5") << QStringList{"10", "50", "100.5", "95"} << QStringList{over} << true
+                             << "4683.04875";
+    QTest::newRow("n 1e3") << QStringList{"10", "50", "1e3", "95"} << QStringList{over} << true
+                           << "46597.5";
+    QTest::newRow("m -5") << QStringList{"10", "50", "90", "-5"} << QStringList{negative} << true
+                          << "-220.725";
+    QTest::newRow("Q 0.0") << QStringList{"0.0", "50", "90", "95"} << QStringList{} << true << "0";
+    QTest::newRow("Q 00") << QStringList{"00", "50", "90", "95"} << QStringList{} << true << "0";
+    QTest::newRow("Q empty") << QStringList{"", "50", "90", "95"} << QStringList{} << true << "0";
+    QTest::newRow("Q abc") << QStringList{"abc", "50", "90", "95"} << QStringList{} << true << "0";
+    QTest::newRow("Q blank zero") << QStringList{" 0", "50", "90", "95"} << QStringList{} << true
+                                  << "0";
+    QTest::newRow("Q minus zero") << QStringList{"-0", "50", "90", "95"} << QStringList{} << true
+                                  << "0";
+    QTest::newRow("Q 80%") << QStringList{"80%", "50", "90", "95"} << QStringList{} << false
+                           << "33550.2";
+    QTest::newRow("Q 12,5") << QStringList{"12,5", "50", "90", "95"} << QStringList{} << false
+                            << "5032.53";
+    QTest::newRow("H has no upper bound")
+        << QStringList{"10", "1e6", "90", "95"} << QStringList{} << false << "83875500";
+    QTest::newRow("every kind at once")
+        << QStringList{"0", "-3", "250", "-1"} << QStringList{zero, negative, negative, over}
+        << true << "0";
+    QTest::newRow("both efficiencies over")
+        << QStringList{"10", "50", "101", "200"} << QStringList{over, over} << true << "9908.1";
+    QTest::newRow("all negative") << QStringList{"-1", "-1", "-1", "-1"}
+                                  << QStringList{negative, negative, negative, negative} << true
+                                  << "0.000981";
+    QTest::newRow("zeros and negatives grouped")
+        << QStringList{"-2", "0", "-7", "0"} << QStringList{zero, zero, negative, negative} << true
+        << "0";
+}
+
+void TestCalculatorSolve::checks() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, refused);
+    QFETCH(QString, kilowatts);
+    CalculatorFixture f;
+    f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+    f.solve();
+    QCOMPARE(f.messages(), messages);
+    for (const QString& caption : f.captions)
+        QCOMPARE(caption, QStringLiteral("Torrentix"));
+    QCOMPARE(resultsHidden(f), refused);
+    QCOMPARE(resultsShown(f), !refused);
+    QCOMPARE(f.label("Lbl_e")->text(), refused ? mistake : QString());
+    // The power is computed and written whatever the checks found.
+    QCOMPARE(f.label("Lbl_v")->text(), separated(kilowatts));
+    QCOMPARE(f.label("Lbl_y")->text(), QStringLiteral("or"));
+}
+
+void TestCalculatorSolve::reactionOrder() {
+    // Message first, hiding after it; mistake text first, hiding after it.
+    CalculatorFixture f;
+    HideLogger logger(f);
+    f.type("0", "-1", "abc", "95");
+    f.solve();
+    const QStringList hides = {"hide: Lbl_v", "hide: Lbl_v2", "hide: Lbl_n",
+                               "hide: Lbl_q", "hide: Lbl_y",  "hide: Lbl_o"};
+    QStringList expected;
+    expected << QStringLiteral("message: ") + zero << hides;
+    expected << QStringLiteral("message: ") + negative;
+    // Already hidden labels are not hidden again; the mistake text comes last of all.
+    QCOMPARE(f.log, expected);
+    QCOMPARE(f.label("Lbl_e")->text(), mistake);
+
+    CalculatorFixture g;
+    HideLogger gLogger(g);
+    g.type("abc", "1", "1", "1");
+    g.solve();
+    QStringList mistakeFirst;
+    for (const QString& hide : hides)
+        mistakeFirst << hide + QStringLiteral(" [mistake]");
+    QCOMPARE(g.log, mistakeFirst);
+}
+
+void TestCalculatorSolve::mistakeWithoutHidingForOverEfficiency() {
+    // After Reset, an efficiency over 100 hides through its message check; the second
+    // check for it only writes the mistake text.
+    CalculatorFixture f;
+    f.type("10", "50", "150", "95");
+    f.solve();
+    QCOMPARE(f.messages(), QStringList{over});
+    QVERIFY(resultsHidden(f));
+    QCOMPARE(f.label("Lbl_e")->text(), mistake);
+}
+
+void TestCalculatorSolve::failedPressKeepsResultsHiddenUntilReset() {
+    CalculatorFixture f;
+    f.type("0", "50", "90", "95");
+    f.solve();
+    QVERIFY(resultsHidden(f));
+    f.log.clear();
+
+    f.type("10", "50", "90", "95");
+    f.solve();
+    QCOMPARE(f.messages(), QStringList());
+    QVERIFY(resultsHidden(f));
+    QCOMPARE(f.label("Lbl_e")->text(), mistake);
+    // The new results went into the hidden labels all the same.
+    QCOMPARE(f.label("Lbl_v")->text(), separated("4193.775"));
+    QCOMPARE(f.label("Lbl_v2")->text(), separated("4.193775"));
+
+    f.reset();
+    QVERIFY(resultsShown(f));
+    f.type("10", "50", "90", "95");
+    f.solve();
+    QVERIFY(resultsShown(f));
+    QCOMPARE(f.label("Lbl_v")->text(), separated("4193.775"));
+    QVERIFY(f.label("Lbl_e")->text().isEmpty());
+}
+
+void TestCalculatorSolve::reset_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<bool>("solveFirst");
+    QTest::newRow("after a good solve") << QStringList{"10", "50", "90", "95"} << true;
+    QTest::newRow("after a refused input") << QStringList{"0", "-5", "abc", "200"} << true;
+    QTest::newRow("some inputs filled") << QStringList{"10", "", "90", ""} << false;
+    QTest::newRow("inputs not numbers") << QStringList{"abc", "x", "%", "1,2"} << false;
+}
+
+void TestCalculatorSolve::reset() {
+    QFETCH(QStringList, inputs);
+    QFETCH(bool, solveFirst);
+    CalculatorFixture f;
+    f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+    if (solveFirst)
+        f.solve();
+    f.reset();
+    for (const char* name : {"Txt_Q", "Txt_H", "Txt_n", "Txt_m"})
+        QVERIFY(f.box(name)->text().isEmpty());
+    for (const char* name : {"Lbl_v", "Lbl_v2", "Lbl_e", "Lbl_y"})
+        QVERIFY(f.label(name)->text().isEmpty());
+    QVERIFY(resultsShown(f));
+    QCOMPARE(f.label("Lbl_n")->text(), QStringLiteral("Available Power"));
+    QCOMPARE(f.label("Lbl_q")->text(), QStringLiteral("kW"));
+    QCOMPARE(f.label("Lbl_o")->text(), QStringLiteral("MW"));
+}
+
+void TestCalculatorSolve::resetOnFreshWindowChangesNothing() {
+    CalculatorFixture f;
+    const QImage before = f.window->grab().toImage();
+    f.button("Command2")->click();
+    QCOMPARE(f.window->grab().toImage(), before);
+}
+
+void TestCalculatorSolve::resetTwiceEqualsOnce() {
+    CalculatorFixture f;
+    f.type("0", "50", "90", "95");
+    f.solve();
+    f.reset();
+    const QImage once = f.window->grab().toImage();
+    f.reset();
+    QCOMPARE(f.window->grab().toImage(), once);
+}
+
+void TestCalculatorSolve::resetKeepsFocusOnButton() {
+    CalculatorFixture f;
+    QVERIFY(QTest::qWaitForWindowActive(f.window));
+    f.type("10", "50", "90", "95");
+    f.reset();
+    QCOMPARE(QApplication::focusWidget(), f.button("Command2"));
+}
+
+void TestCalculatorSolve::tooLarge_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("messagesBefore"); // from checks that ran first
+    QTest::newRow("typed Q") << QStringList{"1e400", "50", "90", "95"} << QStringList{};
+    QTest::newRow("after a zero check")
+        << QStringList{"10", "0", "90", "1e999"} << QStringList{zero};
+    QTest::newRow("hex") << QStringList{"&H1" + QString(300, QLatin1Char('0')), "1", "1", "1"}
+                         << QStringList{};
+    QTest::newRow("product t2") << QStringList{"1E+154", "1E+154", "100", "100"} << QStringList{};
+    QTest::newRow("product with refused input")
+        << QStringList{"1e300", "1e300", "-1", "100"} << QStringList{negative};
+    QTest::newRow("megabyte of digits")
+        << QStringList{QString(1'000'000, QLatin1Char('7')), "1", "1", "1"} << QStringList{};
+}
+
+void TestCalculatorSolve::tooLarge() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, messagesBefore);
+    CalculatorFixture f;
+    f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+    f.solve();
+    const QStringList messages = f.messages();
+    QCOMPARE(messages.size(), messagesBefore.size() + 1);
+    QCOMPARE(messages.mid(0, messagesBefore.size()), messagesBefore);
+    QVERIFY(messages.last().contains(QLatin1String("too large")));
+    // No result is written, nothing typed is lost, and the window goes on working.
+    QVERIFY(f.label("Lbl_v")->text().isEmpty());
+    QVERIFY(f.label("Lbl_v2")->text().isEmpty());
+    QVERIFY(f.label("Lbl_y")->text().isEmpty());
+    QCOMPARE(f.box("Txt_Q")->text(), inputs[0]);
+    QCOMPARE(f.box("Txt_m")->text(), inputs[3]);
+    f.log.clear();
+    f.type("10", "50", "90", "95");
+    f.solve();
+    QCOMPARE(f.messages(), QStringList());
+    QCOMPARE(f.label("Lbl_v")->text(), separated("4193.775"));
+}
+
+void TestCalculatorSolve::strangeInput_data() {
+    QTest::addColumn<QString>("q");
+    QTest::addColumn<bool>("refused");
+    QTest::addColumn<QString>("kilowatts");
+    QTest::newRow("megabyte of letters") << QString(1'000'000, QLatin1Char('x')) << true << "0";
+    QTest::newRow("megabyte of blanks then 10")
+        << QString(1'000'000, QLatin1Char(' ')) + "10" << false << "4193.775";
+    QTest::newRow("megabyte of zeros then 10")
+        << QString(1'000'000, QLatin1Char('0')) + "10" << false << "4193.775";
+    QTest::newRow("10 then a megabyte of fraction digits")
+        << "10." + QString(1'000'000, QLatin1Char('0')) << false << "4193.775";
+    QTest::newRow("control characters") << QStringLiteral("1\x01\x02\x1b"
+                                                          "0")
+                                        << false << "419.3775";
+    QTest::newRow("carriage return") << QStringLiteral("10\r\n5") << false << "4193.775";
+    QTest::newRow("arabic-indic digits") << QStringLiteral(u"\u0661\u0660") << true << "0";
+    QTest::newRow("fullwidth digits") << QStringLiteral(u"\uff11\uff10") << true << "0";
+    QTest::newRow("digits then devanagari") << QStringLiteral(u"10\u0967") << false << "4193.775";
+    QTest::newRow("mixed scripts") << QStringLiteral(u"\u0417\u4e2d10") << true << "0";
+    QTest::newRow("surrogate pair") << QStringLiteral(u"\U0001F600") << true << "0";
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + "10" << true << "0";
+    QTest::newRow("NUL inside") << QString("10") + QChar(0) + "99" << false << "4193.775";
+    QTest::newRow("right-to-left mark") << QStringLiteral(u"\u200f10") << true << "0";
+}
+
+void TestCalculatorSolve::strangeInput() {
+    QFETCH(QString, q);
+    QFETCH(bool, refused);
+    QFETCH(QString, kilowatts);
+    CalculatorFixture f;
+    f.type(q, "50", "90", "95");
+    f.solve();
+    QCOMPARE(f.box("Txt_Q")->text(), q); // untouched
+    QCOMPARE(f.messages(), QStringList());
+    QCOMPARE(resultsHidden(f), refused);
+    QCOMPARE(f.label("Lbl_v")->text(), separated(kilowatts));
+}
+
+void TestCalculatorSolve::megabytePaste() {
+    // Pasted through the clipboard, as a user would: the box keeps all of it.
+    CalculatorFixture f;
+    const QString huge = QString(999'998, QLatin1Char('9')) + "e5";
+    QApplication::clipboard()->setText(huge);
+    f.box("Txt_Q")->setFocus();
+    f.box("Txt_Q")->paste();
+    f.type(f.box("Txt_Q")->text(), "50", "90", "95");
+    QCOMPARE(f.box("Txt_Q")->text().size(), 1'000'000);
+    f.solve();
+    QCOMPARE(f.messages().size(), 1); // too large to compute
+    QCOMPARE(f.box("Txt_Q")->text(), huge);
+}
+
+void TestCalculatorSolve::realMessageBox_data() {
+    QTest::addColumn<QString>("closeBy");
+    QTest::newRow("OK button") << "ok";
+    QTest::newRow("Enter") << "enter";
+    QTest::newRow("Escape") << "escape";
+    QTest::newRow("close box") << "close";
+}
+
+void TestCalculatorSolve::realMessageBox() {
+    // A real box: text, caption, one OK button, no icon, modal; however it is closed, the
+    // press goes on with the next check.
+    QFETCH(QString, closeBy);
+    CalculatorFixture f;
+    torrentix::MessageRecorder none({}); // show boxes for real
+    f.type("0", "0", "90", "95");
+    QStringList seen;
+    std::function<void()> closeNext = [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr) {
+            QTimer::singleShot(10, closeNext);
+            return;
+        }
+        seen << box->text();
+        QCOMPARE(box->windowTitle(), QStringLiteral("Torrentix"));
+        QCOMPARE(box->icon(), QMessageBox::NoIcon);
+        QCOMPARE(box->buttons().size(), 1);
+        QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
+        QVERIFY(box->isModal());
+        QCOMPARE(box->parentWidget(), f.window);
+        if (closeBy == "ok")
+            box->buttons().first()->click();
+        else if (closeBy == "enter")
+            QTest::keyClick(box, Qt::Key_Return);
+        else if (closeBy == "escape")
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+        if (seen.size() < 2)
+            QTimer::singleShot(10, closeNext);
+    };
+    QTimer::singleShot(10, closeNext);
+    f.solve();
+    QCOMPARE(seen, (QStringList{zero, zero}));
+    QVERIFY(resultsHidden(f));
+    QCOMPARE(f.label("Lbl_e")->text(), mistake);
+    QCOMPARE(f.label("Lbl_v")->text(), QStringLiteral("0"));
+}
+
+void TestCalculatorSolve::exitAndCloseBoxUnload_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Exit") << false;
+    QTest::newRow("close box") << true;
+}
+
+void TestCalculatorSolve::exitAndCloseBoxUnload() {
+    QFETCH(bool, closeBox);
+    CalculatorFixture f;
+    int ended = 0;
+    QObject::connect(&f.shell(), &torrentix::Shell::lastWindowUnloaded, [&] { ++ended; });
+    QPointer<QWidget> window = f.window;
+    if (closeBox)
+        window->close();
+    else
+        f.button("Command5")->click();
+    QCOMPARE(ended, 1);
+    QVERIFY(!f.shell().Instance(torrentix::WindowKind::Hydropower).loaded());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull()); // destroyed with all its controls
+}
+
+void TestCalculatorSolve::decimalSeparatorOfLocale() {
+    // Run under a locale whose separator is a comma, the results use it; reading does not.
+    const QByteArray expected = qgetenv("TORRENTIX_EXPECT_SEPARATOR");
+    if (expected.isEmpty())
+        QSKIP("runs in the comma-locale run of this test");
+    QCOMPARE(QLocale::system().decimalPoint(), QString::fromUtf8(expected));
+    CalculatorFixture f;
+    f.type("10", "50", "90,5", "95");
+    f.solve();
+    QCOMPARE(f.label("Lbl_v")->text(), "4193" + QString::fromUtf8(expected) + "775");
+    QCOMPARE(f.label("Lbl_v2")->text(), "4" + QString::fromUtf8(expected) + "193775");
+}
+
+QTEST_MAIN(TestCalculatorSolve)
+#include "tst_calculatorsolve.moc"

@@ -1,0 +1,58 @@
+# Shared by the screenshot tests: a private Xvfb, the real program on it, and pixel checks.
+# Source it; call start_x first. Needs Xvfb, xdotool and ImageMagick.
+
+start_x() {
+    local fdfile
+    fdfile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    XVFB_PID=$!
+    trap 'kill "$XVFB_PID" 2>/dev/null; [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null; true' EXIT
+    for _ in $(seq 100); do
+        [ -s "$fdfile" ] && break
+        sleep 0.05
+    done
+    export DISPLAY=":$(head -n1 "$fdfile")"
+    rm -f "$fdfile"
+    unset QT_QPA_PLATFORM
+}
+
+# start_app EXECUTABLE TITLE: starts the program and waits for its window to be mapped.
+start_app() {
+    "$1" &
+    APP_PID=$!
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" | head -n1)
+    [ -n "$WINDOW" ] || fail "no window titled '$2' appeared"
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")" # sets X, Y, WIDTH, HEIGHT
+}
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# pixel FILE X Y: the colour at a point, as "r,g,b".
+pixel() {
+    convert "$1" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+}
+
+# shoot FILE: the window's client area as a PNG without metadata, so equal pictures are equal files.
+shoot() {
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$1"
+}
+
+# expect_pixel FILE X Y R,G,B WHAT: waits (re-shooting) until the point has the colour.
+expect_pixel() {
+    local got
+    for _ in $(seq 50); do
+        shoot "$1"
+        got=$(pixel "$1" "$2" "$3")
+        [ "$got" = "$4" ] && return 0
+        sleep 0.1
+    done
+    fail "$5: expected $4 at $2,$3, got $got"
+}
+
+# click X Y: a left click at a point of the window's client area.
+click() {
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+}
