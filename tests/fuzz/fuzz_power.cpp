@@ -3,7 +3,9 @@
 // and printf; a number out of range, typed or computed, must throw exactly when the
 // reference meets a non-finite value at that step.
 //
-// Input: four texts split the way FuzzedDataProvider::ConsumeRandomLengthString does
+// The texts reach TextToNumber in UTF-16, as the window reads its input boxes, each byte
+// widened to one code unit. Input: four texts split the way
+// FuzzedDataProvider::ConsumeRandomLengthString does
 // ("\ " ends a text, "\\" is a backslash); the fourth takes the rest.
 #include "fuzzcheck.h"
 #include "numberreference.h"
@@ -57,10 +59,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     double expected = 0;
     const bool inRange = referencePower(texts, expected);
 
+    std::array<std::u16string, 4> wide;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        for (char c : texts[i])
+            wide[i] += static_cast<char16_t>(static_cast<unsigned char>(c));
+
     double p = 0;
     try {
-        p = PowerKilowatts(TextToNumber(texts[0]), TextToNumber(texts[1]), TextToNumber(texts[2]),
-                           TextToNumber(texts[3]));
+        p = PowerKilowatts(
+            TextToNumber(std::u16string_view(wide[0])), TextToNumber(std::u16string_view(wide[1])),
+            TextToNumber(std::u16string_view(wide[2])), TextToNumber(std::u16string_view(wide[3])));
     } catch (const NumberOutOfRange&) {
         fuzz::Check(!inRange, "refused, but the reference computes " + fuzz::Exact(expected));
         return 0;
