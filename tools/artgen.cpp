@@ -1,7 +1,8 @@
 // Draws the program's artwork from its description and writes it into a folder:
 //   torrentix-artgen <folder>
-// writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424) and
-// torrentix.ico.
+// writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424), torrentix.ico
+// and the icon's 16-colour images as torrentix-16.png and torrentix-32.png for the Linux
+// desktop.
 // The output is committed in assets/; run this again after changing a drawing.
 #include "icondrawing.h"
 
@@ -205,5 +206,12 @@ int main(int argc, char* argv[]) {
     ok = writeFile(torrentix::art::ProgramIcon(),
                    folder.filePath(QStringLiteral("torrentix.ico"))) &&
          ok;
+    for (const int size : {16, 32}) {
+        const QString name = QStringLiteral("torrentix-%1.png").arg(size);
+        if (!torrentix::art::ProgramIconImage(size).save(folder.filePath(name), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            ok = false;
+        }
+    }
     return ok ? 0 : 1;
 }
