@@ -113,6 +113,20 @@ template <class Char> struct DecimalScan {
 
 constexpr std::int64_t saturation = std::int64_t{1} << 40;
 
+// Past the 19 digits the fast reading can use, a digit only needs counting: takes the digits
+// that follow without a gap in one go, as a pasted megabyte of them would be.
+template <class Char> std::int64_t skipDigitRun(Cursor<Char>& cur, const Char*& lastTaken) {
+    const Char* p = cur.p;
+    while (p != cur.end && isDigit(*p))
+        ++p;
+    const std::int64_t count = p - cur.p;
+    if (count > 0) {
+        lastTaken = p - 1;
+        cur.p = p;
+    }
+    return count;
+}
+
 template <class Char> DecimalScan<Char> scanDecimal(Cursor<Char> cur) {
     DecimalScan<Char> scan;
     Char c = cur.peek();
@@ -151,6 +165,10 @@ template <class Char> DecimalScan<Char> scanDecimal(Cursor<Char> cur) {
             integerDigits = std::min(integerDigits + 1, saturation);
         }
         take();
+        if (!scan.significandExact) {
+            const std::int64_t more = skipDigitRun(cur, lastTaken);
+            integerDigits = std::min(integerDigits + more, saturation);
+        }
     }
     if (c == '.') {
         Cursor<Char> afterPoint = cur;
@@ -169,6 +187,8 @@ template <class Char> DecimalScan<Char> scanDecimal(Cursor<Char> cur) {
                         seenNonZero = true;
                 }
                 take();
+                if (!scan.significandExact)
+                    skipDigitRun(cur, lastTaken);
             }
         }
     }
