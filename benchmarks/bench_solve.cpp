@@ -120,8 +120,9 @@ void printSummary(const torrentix::bench::Collector& results) {
     for (const auto& group : {validInputs(), failingInputs(), megabyteInputs()}) {
         for (const Inputs& in : group) {
             const torrentix::bench::Measured& m = results[in.name];
-            std::printf("| %s | %s | %g | %g |\n", in.what.c_str(), Duration(m.cpuSeconds).c_str(),
-                        m.counters.at("messages"), m.counters.at("allocs"));
+            std::printf("| %s | %s | %g | %.1f |\n", in.what.c_str(),
+                        Duration(m.cpuSeconds).c_str(), m.counters.at("messages"),
+                        m.counters.at("allocs"));
         }
     }
 }

@@ -357,7 +357,12 @@ template <class Char> double readDecimal(Cursor<Char> cur) {
 }
 
 template <class Char> double textToNumber(std::basic_string_view<Char> text) {
-    if (double value; readPlain(text.data(), text.data() + text.size(), value))
+    // Blanks in front are common and harmless; blanks further in take the full reading.
+    const Char* first = text.data();
+    const Char* const end = text.data() + text.size();
+    while (first != end && isIgnored(*first))
+        ++first;
+    if (double value; readPlain(first, end, value))
         return value;
     Cursor<Char> cur{text.data(), text.data() + text.size()};
     if (cur.peek() == '&') {
