@@ -78,16 +78,16 @@ std::string referenceDisplay(double x) {
             whole.resize(static_cast<std::size_t>(power) + 1, '0');
             out += whole;
             if (digits.size() > static_cast<std::size_t>(power) + 1)
-                out += "." + digits.substr(static_cast<std::size_t>(power) + 1);
+                out.append(".").append(digits, static_cast<std::size_t>(power) + 1);
         } else {
-            out += "0." + std::string(static_cast<std::size_t>(-power - 1), '0') + digits;
+            out.append("0.").append(static_cast<std::size_t>(-power - 1), '0').append(digits);
         }
     } else {
         char exponent[16];
         std::snprintf(exponent, sizeof exponent, "E%c%02d", power < 0 ? '-' : '+', std::abs(power));
         out += digits.substr(0, 1);
         if (digits.size() > 1)
-            out += "." + digits.substr(1);
+            out.append(".").append(digits, 1);
         out += exponent;
     }
     return out;
@@ -111,7 +111,7 @@ std::string randomText(std::mt19937_64& rng) {
         for (int i = 0; i < fraction; ++i)
             text += static_cast<char>('0' + rng() % 10);
         if (rng() & 1)
-            text += "e" + std::to_string(static_cast<int>(rng() % 700) - 350);
+            text.append("e").append(std::to_string(static_cast<int>(rng() % 700) - 350));
         return text;
     }
     const int count = static_cast<int>(rng() % 12);
