@@ -48,6 +48,16 @@ QImage picture(const QString& path) {
 }
 } // namespace
 
+namespace {
+// One row for each reference window.
+void addWindowKinds() {
+    QTest::addColumn<WindowKind>("kind");
+    QTest::newRow("formula") << Formula;
+    QTest::newRow("diagram") << Diagram;
+    QTest::newRow("about") << About;
+}
+} // namespace
+
 class TestReferenceWindows : public QObject {
     Q_OBJECT
 private slots:
@@ -246,10 +256,7 @@ void TestReferenceWindows::buttonsAndPictures() {
 }
 
 void TestReferenceWindows::captionsShowWhole_data() {
-    QTest::addColumn<WindowKind>("kind");
-    QTest::newRow("formula") << Formula;
-    QTest::newRow("diagram") << Diagram;
-    QTest::newRow("about") << About;
+    addWindowKinds();
 }
 
 void TestReferenceWindows::captionsShowWhole() {
@@ -377,10 +384,7 @@ void TestReferenceWindows::keys() {
 }
 
 void TestReferenceWindows::maximisingMovesNothing_data() {
-    QTest::addColumn<WindowKind>("kind");
-    QTest::newRow("formula") << Formula;
-    QTest::newRow("diagram") << Diagram;
-    QTest::newRow("about") << About;
+    addWindowKinds();
 }
 
 void TestReferenceWindows::maximisingMovesNothing() {
