@@ -1,6 +1,9 @@
 #include "startup.h"
 
+#include "frm_about.h"
+#include "frm_diagram.h"
 #include "frm_hydropower.h"
+#include "frm_hydropowerformula.h"
 #include "identity.h"
 
 #include <QApplication>
@@ -16,6 +19,10 @@ template <class Window> Shell::Factory make() {
 std::array<Shell::Factory, WindowKindCount> WindowFactories() {
     std::array<Shell::Factory, WindowKindCount> factories;
     factories[static_cast<std::size_t>(WindowKind::Hydropower)] = make<Frm_Hydropower>();
+    factories[static_cast<std::size_t>(WindowKind::HydroPowerFormula)] =
+        make<Frm_HydroPowerFormula>();
+    factories[static_cast<std::size_t>(WindowKind::Diagram)] = make<Frm_Diagram>();
+    factories[static_cast<std::size_t>(WindowKind::About)] = make<frm_About>();
     return factories;
 }
 

@@ -1,6 +1,8 @@
 // Draws the program's artwork from its description and writes it into a folder:
 //   torrentix-artgen <folder>
-// writes banner.jpg (150 x 101), about.jpg (175 x 101) and torrentix.ico.
+// writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424), torrentix.ico
+// and the icon's 16-colour images as torrentix-16.png and torrentix-32.png for the Linux
+// desktop.
 // The output is committed in assets/; run this again after changing a drawing.
 #include "icondrawing.h"
 
@@ -11,6 +13,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPolygon>
 
 #include <cmath>
 #include <cstdint>
@@ -67,6 +70,110 @@ QImage makerPicture(int width, int height) {
     return image;
 }
 
+// The diagram's colours.
+const QColor lightCyan(192, 255, 255);
+const QColor teal(0, 128, 128);
+const QColor darkBrown(96, 48, 16);
+const QColor orange(255, 140, 0);
+const QColor stippleGrey(128, 128, 128);
+
+QFont diagramFont() {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setBold(true);
+    font.setPixelSize(10);
+    return font;
+}
+
+// A vertical dimension line with short end ticks, from top to bottom inclusive.
+void dimensionLine(QPainter& painter, int x, int top, int bottom) {
+    painter.setPen(Qt::black);
+    painter.drawLine(x, top, x, bottom);
+    painter.drawLine(x - 4, top, x + 4, top);
+    painter.drawLine(x - 4, bottom, x + 4, bottom);
+}
+
+// A box of the machine set: dark brown with an orange outline, corners inclusive.
+void machineBox(QPainter& painter, int left, int top, int right, int bottom) {
+    painter.fillRect(QRect(QPoint(left, top), QPoint(right, bottom)), orange);
+    painter.fillRect(QRect(QPoint(left + 1, top + 1), QPoint(right - 1, bottom - 1)), darkBrown);
+}
+
+// The side view of a hydroelectric scheme, 600 x 424 pixels: line drawing on white, all of
+// it between 77 and 567 across and 72 and 297 down, so it stays in the part of the
+// diagram window's picture box that the window shows.
+QImage diagramPicture() {
+    QImage image(600, 424, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(diagramFont());
+
+    // Ground below the reservoir: a grey dot stipple in a grey frame, reaching well left of
+    // the dam.
+    const QRect ground(QPoint(190, 122), QPoint(567, 267));
+    for (int y = ground.top() + 2; y < ground.bottom(); y += 3) {
+        const int shift = ((y - ground.top()) / 3) % 2 == 0 ? 0 : 2;
+        for (int x = ground.left() + 2 + shift; x < ground.right(); x += 4)
+            image.setPixel(x, y, stippleGrey.rgb());
+    }
+    painter.setPen(stippleGrey);
+    painter.drawLine(ground.topLeft(), ground.bottomLeft());
+    painter.drawLine(ground.bottomLeft(), ground.bottomRight());
+    painter.drawLine(ground.bottomRight(), ground.topRight());
+
+    // Reservoir with the dam wall against its left side.
+    const QRect reservoir(QPoint(338, 73), QPoint(566, 121));
+    painter.fillRect(reservoir, lightCyan);
+    painter.setPen(Qt::black);
+    painter.drawRect(reservoir.adjusted(0, 0, -1, -1));
+    painter.drawText(reservoir, Qt::AlignCenter, QStringLiteral("Reservoir"));
+    painter.fillRect(QRect(QPoint(314, 74), QPoint(337, 121)), Qt::black);
+
+    // Penstock: from the foot of the dam diagonally down to the turbine, a teal pipe between
+    // two black lines.
+    const QPoint upperLeft(323, 123), upperRight(335, 123);
+    const QPoint lowerLeft(170, 274), lowerRight(182, 274);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(teal);
+    painter.drawPolygon(QPolygon({upperLeft, upperRight, lowerRight, lowerLeft}));
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    painter.drawLine(upperLeft, lowerLeft);
+    painter.drawLine(upperRight, lowerRight);
+
+    // The flow caption on the stipple, just under the reservoir, on a clear patch.
+    const QString flow = QStringLiteral("Q-Water Discharge Rate");
+    const QRect flowBox(350, 126, painter.fontMetrics().horizontalAdvance(flow) + 6, 13);
+    painter.fillRect(flowBox, Qt::white);
+    painter.drawText(flowBox, Qt::AlignCenter, flow);
+
+    // Generator, shaft and turbine at the lower end of the pipe, with their captions.
+    machineBox(painter, 115, 267, 148, 284);
+    machineBox(painter, 151, 272, 156, 279);
+    machineBox(painter, 158, 267, 168, 284);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(QPoint(100, 285), QPoint(152, 296)), Qt::AlignHCenter | Qt::AlignTop,
+                     QStringLiteral("Generator"));
+    painter.drawText(QRect(QPoint(156, 285), QPoint(210, 296)), Qt::AlignLeft | Qt::AlignTop,
+                     QStringLiteral("Turbine"));
+
+    // Reservoir depth h, just left of the dam.
+    dimensionLine(painter, 289, 73, 121);
+    painter.drawText(QRect(QPoint(276, 90), QPoint(285, 104)), Qt::AlignCenter,
+                     QStringLiteral("h"));
+
+    // Water head H, from the reservoir's top down to the turbine, "Water Head" reading
+    // upwards on its left.
+    dimensionLine(painter, 90, 73, 279);
+    painter.drawText(QRect(QPoint(95, 168), QPoint(106, 184)), Qt::AlignCenter,
+                     QStringLiteral("H"));
+    painter.save();
+    painter.translate(78, 176);
+    painter.rotate(-90);
+    painter.drawText(QRect(-50, 0, 100, 11), Qt::AlignCenter, QStringLiteral("Water Head"));
+    painter.restore();
+    return image;
+}
+
 bool writeJpeg(const QImage& image, const QString& path) {
     if (!image.save(path, "JPEG", 92)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
@@ -95,8 +202,16 @@ int main(int argc, char* argv[]) {
     const QDir folder(QString::fromLocal8Bit(argv[1]));
     bool ok = writeJpeg(makerPicture(150, 101), folder.filePath(QStringLiteral("banner.jpg")));
     ok = writeJpeg(makerPicture(175, 101), folder.filePath(QStringLiteral("about.jpg"))) && ok;
+    ok = writeJpeg(diagramPicture(), folder.filePath(QStringLiteral("diagram.jpg"))) && ok;
     ok = writeFile(torrentix::art::ProgramIcon(),
                    folder.filePath(QStringLiteral("torrentix.ico"))) &&
          ok;
+    for (const int size : {16, 32}) {
+        const QString name = QStringLiteral("torrentix-%1.png").arg(size);
+        if (!torrentix::art::ProgramIconImage(size).save(folder.filePath(name), "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+            ok = false;
+        }
+    }
     return ok ? 0 : 1;
 }

@@ -166,6 +166,23 @@ QByteArray iconImage(const Picture& picture, int bitsPerPixel) {
 
 } // namespace
 
+QImage ProgramIconImage(int size) {
+    const Picture picture = drawSheet(size);
+    QImage image(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int index = picture[y][x];
+            if (index == Transparent) {
+                image.setPixel(x, y, qRgba(0, 0, 0, 0));
+                continue;
+            }
+            const auto& rgb = standardPalette[static_cast<std::size_t>(index)];
+            image.setPixel(x, y, qRgb(rgb[0], rgb[1], rgb[2]));
+        }
+    }
+    return image;
+}
+
 QByteArray ProgramIcon() {
     const QByteArray images[] = {
         iconImage(drawSheet(32), 1),

@@ -76,6 +76,12 @@ void TestNumberRules::reading_data() {
     QTest::newRow("minus zero") << QByteArray("-0") << -0.0;
     QTest::newRow("nearest double") << QByteArray("0.1") << 0.1;
     QTest::newRow("halfway rounds to even") << QByteArray("9007199254740993") << 9007199254740992.0;
+    QTest::newRow("22nd power of ten") << QByteArray("1e22") << 1e22;
+    QTest::newRow("23rd power of ten") << QByteArray("1e23") << 1e23;
+    QTest::newRow("many fraction digits") << QByteArray("0.000001234") << 0.000001234;
+    QTest::newRow("nineteen digits") << QByteArray("1234567890123456789") << 1234567890123456789.0;
+    QTest::newRow("twenty digits") << QByteArray("12345678901234567890") << 12345678901234567890.0;
+    QTest::newRow("digits and exponent cancel") << QByteArray("123.45e-30") << 123.45e-30;
     QTest::newRow("largest double")
         << QByteArray("1.7976931348623157e308") << std::numeric_limits<double>::max();
     QTest::newRow("tiny reads as zero") << QByteArray("1e-400") << 0.0;
@@ -203,6 +209,8 @@ void TestNumberRules::display_data() {
     QTest::newRow("tie rounds odd up") << 1125899906842635.0 << "1.12589990684264E+15";
     QTest::newRow("positional tie stays even") << 100000000000000.5 << "100000000000000";
     QTest::newRow("positional tie rounds odd up") << 100000000000001.5 << "100000000000002";
+    QTest::newRow("five places before the point") << 1.23456789012345e-5 << "1.23456789012345E-05";
+    QTest::newRow("just below 2^52") << 4503599627370495.5 << "4.5035996273705E+15";
     QTest::newRow("integer") << 42.0 << "42";
 }
 

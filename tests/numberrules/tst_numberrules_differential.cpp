@@ -76,7 +76,7 @@ std::string randomText(std::mt19937_64& rng) {
         for (int i = 0; i < fraction; ++i)
             text += static_cast<char>('0' + rng() % 10);
         if (rng() & 1)
-            text += "e" + std::to_string(static_cast<int>(rng() % 700) - 350);
+            text.append("e").append(std::to_string(static_cast<int>(rng() % 700) - 350));
         return text;
     }
     const int count = static_cast<int>(rng() % 12);

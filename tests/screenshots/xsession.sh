@@ -40,13 +40,26 @@ shoot() {
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -strip "$1"
 }
 
-# expect_pixel FILE X Y R,G,B WHAT: waits (re-shooting) until the point has the colour.
+# near R,G,B R,G,B [TOLERANCE]: whether two colours differ by at most TOLERANCE (default 0)
+# in every channel; pictures stored as JPEG need a few steps of slack.
+near() {
+    local a b i
+    IFS=, read -r -a a <<<"$1"
+    IFS=, read -r -a b <<<"$2"
+    for i in 0 1 2; do
+        local d=$((a[i] - b[i]))
+        [ "${d#-}" -le "${3:-0}" ] || return 1
+    done
+}
+
+# expect_pixel FILE X Y R,G,B WHAT [TOLERANCE]: waits (re-shooting) until the point has the
+# colour.
 expect_pixel() {
     local got
     for _ in $(seq 50); do
         shoot "$1"
         got=$(pixel "$1" "$2" "$3")
-        [ "$got" = "$4" ] && return 0
+        near "$got" "$4" "${6:-0}" && return 0
         sleep 0.1
     done
     fail "$5: expected $4 at $2,$3, got $got"

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# The real program on a real X server: the calculator's Formula, Diagram and About buttons
+# open their windows as designed, and Main page / Close take each away again while the
+# calculator keeps running. Leaves the screenshots in the folder given.
+#   reference.sh <torrentix executable> <screenshot folder>
+set -euo pipefail
+exe=$1
+out=$2
+source "$(dirname "$0")/xsession.sh"
+start_x
+start_app "$exe" "Quorvane's  Torrentix"
+calculator=$WINDOW
+shot=$(mktemp --suffix=.png)
+
+# open BUTTON_X BUTTON_Y TITLE: clicks a calculator button and waits for the window it opens.
+open() {
+    eval "$(xdotool getwindowgeometry --shell "$calculator")"
+    click "$1" "$2"
+    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^$3\$" | head -n1)
+    [ -n "$WINDOW" ] || fail "no window titled '$3' appeared"
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+}
+
+# gone TITLE: waits until no window of that title is shown.
+gone() {
+    for _ in $(seq 100); do
+        [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
+        sleep 0.05
+    done
+    fail "the window '$1' did not close"
+}
+
+open 540 288 "Formula for Hydro Power Energy Calculation"
+[ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "formula window is ${WIDTH}x${HEIGHT}"
+expect_pixel "$shot" 22 230 255,255,192 "light-yellow formula band"
+cp "$shot" "$out/formula.png"
+click 644 160 # Main page
+gone "Formula for Hydro Power Energy Calculation"
+
+open 644 288 "Diagram for Torrentix"
+[ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "diagram window is ${WIDTH}x${HEIGHT}"
+# The picture box starts 36 pixels left of the window: picture point (x, y) shows at
+# (x - 34, y + 18).
+expect_pixel "$shot" $((520 - 34)) $((80 + 18)) 192,255,255 "light cyan in the reservoir" 8
+near "$(pixel "$shot" $((325 - 34)) $((100 + 18)))" 0,0,0 8 || fail "the dam wall is not black"
+near "$(pixel "$shot" $((100 - 34)) $((20 + 18)))" 255,255,255 8 || fail "no white around the drawing"
+cp "$shot" "$out/diagram.png"
+click 644 160 # Main page
+gone "Diagram for Torrentix"
+
+open 496 28 "About"
+[ "$WIDTH" = 717 ] && [ "$HEIGHT" = 440 ] || fail "about window is ${WIDTH}x${HEIGHT}"
+shoot "$shot"
+cp "$shot" "$out/about.png"
+click 644 40 # Close
+gone "About"
+
+# The calculator is still there and still working.
+kill -0 "$APP_PID" 2>/dev/null || fail "the program ended with the reference windows"
+[ -n "$(xdotool search --onlyvisible --name "^Quorvane's  Torrentix\$")" ] ||
+    fail "the calculator window is gone"
+rm -f "$shot"
+echo "reference windows: all checks passed"
