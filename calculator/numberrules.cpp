@@ -267,11 +267,15 @@ template <class Char> bool readPlain(const Char* p, const Char* end, double& out
     int digits = 0; // significant ones
     std::int64_t scale = 0;
     bool anyDigit = false;
+    // A twentieth significant digit is refused before it is multiplied in: it may not fit in
+    // 64 bits, and a product that wraps to exactly zero (2^64 typed out) would not count.
     const auto keep = [&](Char c) {
+        if (digits == 19)
+            return false;
         significand = significand * 10 + static_cast<std::uint64_t>(c - '0');
         digits += significand != 0;
         anyDigit = true;
-        return digits <= 19;
+        return true;
     };
     for (; p != end && isDigit(*p); ++p) {
         if (!keep(*p))

@@ -81,6 +81,14 @@ void TestNumberRules::reading_data() {
     QTest::newRow("many fraction digits") << QByteArray("0.000001234") << 0.000001234;
     QTest::newRow("nineteen digits") << QByteArray("1234567890123456789") << 1234567890123456789.0;
     QTest::newRow("twenty digits") << QByteArray("12345678901234567890") << 12345678901234567890.0;
+    // Twenty digits whose value is a multiple of 2^64 once wrapped to zero in 64 bits and read
+    // as 0 (found by fuzzing).
+    QTest::newRow("2^64 typed out") << QByteArray("18446744073709551616") << 18446744073709551616.0;
+    QTest::newRow("twice 2^64") << QByteArray("36893488147419103232") << 36893488147419103232.0;
+    QTest::newRow("2^64 and a zero")
+        << QByteArray("184467440737095516160") << 184467440737095516160.0;
+    QTest::newRow("2^64 after the point")
+        << QByteArray("0.00018446744073709551616") << 0.00018446744073709551616;
     QTest::newRow("digits and exponent cancel") << QByteArray("123.45e-30") << 123.45e-30;
     QTest::newRow("largest double")
         << QByteArray("1.7976931348623157e308") << std::numeric_limits<double>::max();
