@@ -6,7 +6,7 @@ start_x() {
     fdfile=$(mktemp)
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
     XVFB_PID=$!
-    trap 'kill "$XVFB_PID" 2>/dev/null; [ -n "${APP_PID:-}" ] && kill "$APP_PID" 2>/dev/null; true' EXIT
+    trap end_session EXIT
     for _ in $(seq 100); do
         [ -s "$fdfile" ] && break
         sleep 0.05
@@ -14,6 +14,20 @@ start_x() {
     export DISPLAY=":$(head -n1 "$fdfile")"
     rm -f "$fdfile"
     unset QT_QPA_PLATFORM
+}
+
+# On exit: the program goes before its X server, and each is waited for. The other way round
+# the program would see its server die, and a kill of a program already gone must not count
+# as a failure of the test.
+end_session() {
+    if [ -n "${APP_PID:-}" ]; then
+        kill "$APP_PID" 2>/dev/null || true
+        wait "$APP_PID" 2>/dev/null || true
+    fi
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+    fi
 }
 
 # start_app EXECUTABLE TITLE: starts the program and waits for its window to be mapped.
