@@ -1,4 +1,4 @@
-#include "startup.h"
+#include "program.h"
 
 #include <QApplication>
 
@@ -12,10 +12,10 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     try {
-        torrentix::Shell shell(torrentix::WindowFactories());
-        QObject::connect(&shell, &torrentix::Shell::lastWindowUnloaded, &app,
+        torrentix::Program program;
+        QObject::connect(&program.shell(), &torrentix::Shell::lastWindowUnloaded, &app,
                          [] { QCoreApplication::exit(0); });
-        shell.Instance(torrentix::WindowKind::Hydropower).Show();
+        program.Instance(torrentix::WindowKind::Hydropower).Show();
         return QApplication::exec();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "Torrentix could not start: %s\n", e.what());

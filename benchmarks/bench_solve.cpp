@@ -6,8 +6,7 @@
 #include "allocations.h"
 #include "collector.h"
 #include "messages.h"
-#include "shell.h"
-#include "startup.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -139,11 +138,11 @@ int main(int argc, char** argv) {
     torrentix::SetIdentity(app);
     QApplication::setQuitOnLastWindowClosed(false);
 
-    torrentix::Shell shell(torrentix::WindowFactories());
+    torrentix::Program program;
     const torrentix::MessageRecorder recorder(
         [](const QString&, const QString&) { ++messagesShown; });
-    shell.Instance(torrentix::WindowKind::Hydropower).Show();
-    calculator.window = shell.Instance(torrentix::WindowKind::Hydropower).window();
+    program.Instance(torrentix::WindowKind::Hydropower).Show();
+    calculator.window = program.Instance(torrentix::WindowKind::Hydropower).window();
     QCoreApplication::processEvents();
 
     std::vector<Inputs> all;

@@ -1,10 +1,7 @@
 #include "frm_hydropower.h"
 
-#include "design.h"
-#include "guard.h"
 #include "messages.h"
 #include "numberrules.h"
-#include "shell.h"
 #include "ui_frm_hydropower.h"
 
 #include <QLocale>
@@ -20,21 +17,28 @@ double numberIn(const QLineEdit* box) {
 const QString mistake = QStringLiteral("OOOps..A Mistake !");
 } // namespace
 
-Frm_Hydropower::Frm_Hydropower(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::Frm_Hydropower>()) {
-    ui->setupUi(this);
-    ApplyDesign(*this);
-    connect(ui->Command1, &QPushButton::clicked, this, Guarded([this] { Command1_Click(); }));
-    connect(ui->Command2, &QPushButton::clicked, this, Guarded([this] { Command2_Click(); }));
-    connect(ui->Command3, &QPushButton::clicked, this, Guarded([this] { Command3_Click(); }));
-    connect(ui->Command4, &QPushButton::clicked, this, Guarded([this] { Command4_Click(); }));
-    connect(ui->Command5, &QPushButton::clicked, this, Guarded([this] { Command5_Click(); }));
-    connect(ui->Command6, &QPushButton::clicked, this, Guarded([this] { Command6_Click(); }));
+Frm_Hydropower::Frm_Hydropower(Windows windows) : windows_(windows) {
+    OnClick(ui->Command1, [this] { Command1_Click(); });
+    OnClick(ui->Command2, [this] { Command2_Click(); });
+    OnClick(ui->Command3, [this] { Command3_Click(); });
+    OnClick(ui->Command4, [this] { Command4_Click(); });
+    OnClick(ui->Command5, [this] { Command5_Click(); });
+    OnClick(ui->Command6, [this] { Command6_Click(); });
 }
 
 Frm_Hydropower::~Frm_Hydropower() = default;
 
 void Frm_Hydropower::Command1_Click() {
+    try {
+        Solve();
+    } catch (const NumberOutOfRange&) {
+        // Nothing is shown and the inputs stay as typed, for the user to correct.
+        ShowMessage(this, QStringLiteral("A number is too large to compute. "
+                                         "Please enter smaller values and press Solve again."));
+    }
+}
+
+void Frm_Hydropower::Solve() {
     // The input checks. None of them ends the press: a failed check reports the problem and
     // hides the results, and the power is computed all the same.
     QLineEdit* const inputs[] = {ui->Txt_Q, ui->Txt_H, ui->Txt_n, ui->Txt_m};
@@ -94,19 +98,19 @@ void Frm_Hydropower::Command2_Click() {
 }
 
 void Frm_Hydropower::Command3_Click() {
-    Shell::current().Instance(WindowKind::About).Show();
+    windows_.about.Show();
 }
 
 void Frm_Hydropower::Command4_Click() {
-    Shell::current().Instance(WindowKind::Diagram).Show();
+    windows_.diagram.Show();
 }
 
 void Frm_Hydropower::Command5_Click() {
-    Shell::current().Instance(WindowKind::Hydropower).Unload();
+    windows_.self.Unload();
 }
 
 void Frm_Hydropower::Command6_Click() {
-    Shell::current().Instance(WindowKind::HydroPowerFormula).Show();
+    windows_.formula.Show();
 }
 
 std::array<QLabel*, 6> Frm_Hydropower::resultLabels() const {

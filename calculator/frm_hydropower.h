@@ -1,10 +1,10 @@
 // The calculator window: four inputs, Solve and Reset, and the way to the other windows.
 #pragma once
 
-#include <QWidget>
+#include "form.h"
+#include "shell.h"
 
 #include <array>
-#include <memory>
 
 class QLabel;
 
@@ -14,14 +14,22 @@ class Frm_Hydropower;
 
 namespace torrentix {
 
-class Frm_Hydropower : public QWidget {
+class Frm_Hydropower : public Form<Ui::Frm_Hydropower> {
     Q_OBJECT
 public:
-    explicit Frm_Hydropower(QWidget* parent = nullptr);
+    // The windows its buttons open, and its own slot, which Exit unloads.
+    struct Windows {
+        WindowInstance& self;
+        WindowInstance& formula;
+        WindowInstance& diagram;
+        WindowInstance& about;
+    };
+    explicit Frm_Hydropower(Windows windows);
     ~Frm_Hydropower() override;
 
 private:
     void Command1_Click(); // Solve
+    void Solve();
     void Command2_Click(); // Reset
     void Command3_Click(); // About
     void Command4_Click(); // Diagram
@@ -32,7 +40,7 @@ private:
     std::array<QLabel*, 6> resultLabels() const;
     void HideResults();
 
-    std::unique_ptr<Ui::Frm_Hydropower> ui;
+    Windows windows_;
 };
 
 } // namespace torrentix

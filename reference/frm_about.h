@@ -1,9 +1,8 @@
 // The about box: the maker's picture, the product name and the rights notice.
 #pragma once
 
-#include <QWidget>
-
-#include <memory>
+#include "form.h"
+#include "shell.h"
 
 namespace Ui {
 class frm_About;
@@ -11,16 +10,11 @@ class frm_About;
 
 namespace torrentix {
 
-class frm_About : public QWidget {
+class frm_About : public Form<Ui::frm_About> {
     Q_OBJECT
 public:
-    explicit frm_About(QWidget* parent = nullptr);
+    explicit frm_About(WindowInstance& self);
     ~frm_About() override;
-
-private:
-    void Command1_Click(); // Close
-
-    std::unique_ptr<Ui::frm_About> ui;
 };
 
 } // namespace torrentix

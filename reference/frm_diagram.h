@@ -1,9 +1,7 @@
 // The diagram page: a side view of a hydroelectric scheme with the heights the formula uses.
 #pragma once
 
-#include <QWidget>
-
-#include <memory>
+#include "mainpage.h"
 
 namespace Ui {
 class Frm_Diagram;
@@ -11,16 +9,11 @@ class Frm_Diagram;
 
 namespace torrentix {
 
-class Frm_Diagram : public QWidget {
+class Frm_Diagram : public MainPageLink<Ui::Frm_Diagram> {
     Q_OBJECT
 public:
-    explicit Frm_Diagram(QWidget* parent = nullptr);
+    Frm_Diagram(WindowInstance& self, WindowInstance& calculator);
     ~Frm_Diagram() override;
-
-private:
-    void Command1_Click(); // Main page
-
-    std::unique_ptr<Ui::Frm_Diagram> ui;
 };
 
 } // namespace torrentix

@@ -1,9 +1,7 @@
 // The formula page: what the calculator computes and the units of its quantities.
 #pragma once
 
-#include <QWidget>
-
-#include <memory>
+#include "mainpage.h"
 
 namespace Ui {
 class Frm_HydroPowerFormula;
@@ -11,16 +9,11 @@ class Frm_HydroPowerFormula;
 
 namespace torrentix {
 
-class Frm_HydroPowerFormula : public QWidget {
+class Frm_HydroPowerFormula : public MainPageLink<Ui::Frm_HydroPowerFormula> {
     Q_OBJECT
 public:
-    explicit Frm_HydroPowerFormula(QWidget* parent = nullptr);
+    Frm_HydroPowerFormula(WindowInstance& self, WindowInstance& calculator);
     ~Frm_HydroPowerFormula() override;
-
-private:
-    void Command1_Click(); // Main page
-
-    std::unique_ptr<Ui::Frm_HydroPowerFormula> ui;
 };
 
 } // namespace torrentix

@@ -1,7 +1,6 @@
 #include "guard.h"
 
 #include "messages.h"
-#include "numberrules.h"
 
 #include <QApplication>
 
@@ -15,9 +14,6 @@ void LastResort(std::exception_ptr failure) noexcept {
         QString text;
         try {
             std::rethrow_exception(failure);
-        } catch (const NumberOutOfRange&) {
-            text = QStringLiteral("A number is too large to compute. "
-                                  "Please enter smaller values and press Solve again.");
         } catch (const std::bad_alloc&) {
             text = QStringLiteral("There is not enough memory to finish this action.");
         } catch (const std::exception& e) {

@@ -1,7 +1,6 @@
 #include "messages.h"
 
-#include "identity.h"
-
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace torrentix {
@@ -13,7 +12,7 @@ MessageRecorder::Sink& sink() {
 } // namespace
 
 void ShowMessage(QWidget* parent, const QString& text) {
-    const QString caption = QString::fromUtf8(ApplicationTitle);
+    const QString caption = QCoreApplication::applicationName();
     if (sink()) {
         sink()(caption, text);
         return;

@@ -1,5 +1,5 @@
 // Every message box of the program goes through ShowMessage: the text, one OK button, no
-// icon, the application title as caption, modal to the window that asks.
+// icon, the application name as caption, modal to the window that asks.
 #pragma once
 
 #include <QString>

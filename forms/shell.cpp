@@ -10,12 +10,6 @@
 
 namespace torrentix {
 namespace {
-Shell* currentShell = nullptr;
-
-std::size_t index(WindowKind kind) {
-    return static_cast<std::size_t>(kind);
-}
-
 // Every window opens centred on the screen it will appear on.
 void centre(QWidget& window) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
@@ -47,52 +41,33 @@ void WindowInstance::Unload() {
     // Later, not now: the procedure that unloads a window usually runs inside one of its
     // buttons.
     window->deleteLater();
-    shell_.unloaded(*this);
-}
-
-Shell::Shell(std::array<Factory, WindowKindCount> factories) : factories_(std::move(factories)) {
-    currentShell = this;
+    shell_.unloaded();
 }
 
 Shell::~Shell() {
     for (auto& slot : slots_) {
-        if (slot && slot->window_)
+        if (slot->window_)
             delete slot->window_.data();
     }
-    if (currentShell == this)
-        currentShell = nullptr;
 }
 
-Shell& Shell::current() {
-    if (currentShell == nullptr)
-        throw std::logic_error("no shell is running");
-    return *currentShell;
-}
-
-WindowInstance& Shell::Instance(WindowKind kind) {
-    auto& slot = slots_.at(index(kind));
-    if (!slot)
-        slot.reset(new WindowInstance(*this, kind));
-    return *slot;
-}
-
-bool Shell::hasInstance(WindowKind kind) const {
-    return slots_.at(index(kind)) != nullptr;
+WindowInstance& Shell::NewInstance(Factory factory) {
+    slots_.emplace_back(new WindowInstance(*this, std::move(factory)));
+    return *slots_.back();
 }
 
 bool Shell::anyLoaded() const {
     for (const auto& slot : slots_) {
-        if (slot && slot->loaded())
+        if (slot->loaded())
             return true;
     }
     return false;
 }
 
 void Shell::load(WindowInstance& instance) {
-    const Factory& factory = factories_.at(index(instance.kind_));
-    if (!factory)
-        throw std::logic_error("no window registered for this kind");
-    std::unique_ptr<QWidget> window = factory();
+    if (!instance.factory_)
+        throw std::logic_error("no window class for this slot");
+    std::unique_ptr<QWidget> window = instance.factory_();
     // Closing from the frame is an Unload like any other.
     window->installEventFilter(this);
     window->ensurePolished();
@@ -106,7 +81,7 @@ void Shell::load(WindowInstance& instance) {
     instance.window_ = window.release();
 }
 
-void Shell::unloaded(WindowInstance&) {
+void Shell::unloaded() {
     if (!anyLoaded())
         emit lastWindowUnloaded();
 }
@@ -114,7 +89,7 @@ void Shell::unloaded(WindowInstance&) {
 bool Shell::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Close) {
         for (auto& slot : slots_) {
-            if (slot && slot->window_ == watched) {
+            if (slot->window_ == watched) {
                 event->accept();
                 Guarded([&slot] { slot->Unload(); })();
                 return true;
