@@ -1,20 +1,16 @@
 // The calculator window as it opens: every control where it belongs, how it looks, and how
 // the keyboard moves through it.
-#include "calculatorfixture.h"
+#include "programfixture.h"
 
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 
-using torrentix::testing::CalculatorFixture;
+using torrentix::testing::RunningProgram;
+using torrentix::testing::twips;
 
 namespace {
-// Twips to pixels at 96 dpi.
-QRect twips(int left, int top, int width, int height) {
-    return QRect(left / 15, top / 15, width / 15, height / 15);
-}
-
 QColor face() {
     return QApplication::palette().color(QPalette::Window);
 }
@@ -40,25 +36,25 @@ private slots:
 };
 
 void TestCalculatorDesign::window() {
-    CalculatorFixture f;
-    QCOMPARE(f.window->objectName(), QStringLiteral("Frm_Hydropower"));
-    QCOMPARE(f.window->windowTitle(), QStringLiteral("Quorvane's  Torrentix"));
-    QCOMPARE(f.window->size(), QSize(725, 440));
-    QVERIFY(f.window->isVisible());
-    QVERIFY(f.window->isWindow());
-    QCOMPARE(f.window->parentWidget(), nullptr);
+    RunningProgram f;
+    QCOMPARE(f.calculator->objectName(), QStringLiteral("Frm_Hydropower"));
+    QCOMPARE(f.calculator->windowTitle(), QStringLiteral("Quorvane's  Torrentix"));
+    QCOMPARE(f.calculator->size(), QSize(725, 440));
+    QVERIFY(f.calculator->isVisible());
+    QVERIFY(f.calculator->isWindow());
+    QCOMPARE(f.calculator->parentWidget(), nullptr);
     // 28 controls: four input boxes, six buttons, seventeen labels and one picture.
-    QCOMPARE(f.window->findChildren<QLineEdit*>().size(), 4);
-    QCOMPARE(f.window->findChildren<QPushButton*>().size(), 6);
-    QCOMPARE(f.window->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(), 17);
-    QCOMPARE(f.window->findChildren<QFrame*>(QStringLiteral("Picture1")).size(), 1);
+    QCOMPARE(f.calculator->findChildren<QLineEdit*>().size(), 4);
+    QCOMPARE(f.calculator->findChildren<QPushButton*>().size(), 6);
+    QCOMPARE(f.calculator->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly).size(), 17);
+    QCOMPARE(f.calculator->findChildren<QFrame*>(QStringLiteral("Picture1")).size(), 1);
     // Centred on the screen, give or take the frame, which is known only once it is shown.
-    const QPoint offset =
-        f.window->frameGeometry().center() - f.window->screen()->availableGeometry().center();
+    const QPoint offset = f.calculator->frameGeometry().center() -
+                          f.calculator->screen()->availableGeometry().center();
     QVERIFY(offset.manhattanLength() <= 8);
     QCOMPARE(QApplication::applicationName(), QStringLiteral("Torrentix"));
     QCOMPARE(QApplication::applicationVersion(), QStringLiteral("1.00"));
-    QVERIFY(!f.window->windowIcon().isNull());
+    QVERIFY(!f.calculator->windowIcon().isNull());
 }
 
 void TestCalculatorDesign::controls_data() {
@@ -114,8 +110,8 @@ void TestCalculatorDesign::controls() {
     QFETCH(bool, bold);
     QFETCH(int, alignment);
 
-    CalculatorFixture f;
-    QWidget* control = f.window->findChild<QWidget*>(name);
+    RunningProgram f;
+    QWidget* control = f.calculator->findChild<QWidget*>(name);
     QVERIFY(control != nullptr);
     QCOMPARE(control->geometry(), rect);
     QCOMPARE(control->font().pointSizeF(), points);
@@ -155,8 +151,8 @@ void TestCalculatorDesign::captionsFitTheirBoxes_data() {
 void TestCalculatorDesign::captionsFitTheirBoxes() {
     // With the stand-in face, no fixed caption is cut off by its box.
     QFETCH(QString, name);
-    CalculatorFixture f;
-    QWidget* control = f.window->findChild<QWidget*>(name);
+    RunningProgram f;
+    QWidget* control = f.calculator->findChild<QWidget*>(name);
     const QString text = control->property("text").toString();
     const QFontMetrics metrics(control->font());
     const QRect needed =
@@ -186,8 +182,8 @@ void TestCalculatorDesign::colours() {
     QFETCH(QString, name);
     QFETCH(QColor, background);
     QFETCH(QColor, text);
-    CalculatorFixture f;
-    QLabel* label = f.window->findChild<QLabel*>(name);
+    RunningProgram f;
+    QLabel* label = f.calculator->findChild<QLabel*>(name);
     QCOMPARE(label->palette().color(QPalette::Window), background);
     QCOMPARE(label->palette().color(QPalette::WindowText), text);
     // What is painted: the box is filled edge to edge with its background.
@@ -198,19 +194,19 @@ void TestCalculatorDesign::colours() {
 
 void TestCalculatorDesign::stacking() {
     // Buttons lie over labels: the About button covers the end of the heading's box.
-    CalculatorFixture f;
+    RunningProgram f;
     QWidget* about = f.button("Command3");
     QVERIFY(f.label("Label7")->geometry().intersects(about->geometry()));
-    QCOMPARE(f.window->childAt(about->geometry().center()), about);
-    const QImage image = f.window->grab().toImage();
+    QCOMPARE(f.calculator->childAt(about->geometry().center()), about);
+    const QImage image = f.calculator->grab().toImage();
     const QImage button = about->grab().toImage();
     const QPoint inside(about->width() / 2, 3);
     QCOMPARE(image.pixelColor(about->geometry().topLeft() + inside), button.pixelColor(inside));
 }
 
 void TestCalculatorDesign::initialState() {
-    CalculatorFixture f;
-    QVERIFY(QTest::qWaitForWindowActive(f.window));
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
     QCOMPARE(QApplication::focusWidget(), f.box("Txt_Q"));
     for (const char* name : {"Lbl_v", "Lbl_v2", "Lbl_e", "Lbl_y"}) {
         QVERIFY(f.label(name)->text().isEmpty());
@@ -220,14 +216,14 @@ void TestCalculatorDesign::initialState() {
     QCOMPARE(f.label("Lbl_q")->text(), QStringLiteral("kW"));
     QCOMPARE(f.label("Lbl_o")->text(), QStringLiteral("MW"));
     // The empty bars show their colours.
-    const QImage image = f.window->grab().toImage();
+    const QImage image = f.calculator->grab().toImage();
     QCOMPARE(image.pixelColor(f.label("Lbl_v")->geometry().center()), QColor(255, 255, 192));
     QCOMPARE(image.pixelColor(f.label("Lbl_v2")->geometry().center()), QColor(255, 255, 0));
 }
 
 void TestCalculatorDesign::tabCycle() {
-    CalculatorFixture f;
-    QVERIFY(QTest::qWaitForWindowActive(f.window));
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
     const QStringList cycle = {"Txt_Q",    "Txt_H",    "Txt_n",    "Txt_m",
                                "Command1", "Command2", "Command6", "Command4",
                                "Command3", "Command5", "Picture1", "Txt_Q"};
@@ -242,25 +238,26 @@ void TestCalculatorDesign::tabCycle() {
 }
 
 void TestCalculatorDesign::resizingMovesNothing() {
-    CalculatorFixture f;
+    RunningProgram f;
     QHash<QString, QRect> before;
-    for (QWidget* w : f.window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget* w : f.calculator->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         before.insert(w->objectName(), w->geometry());
     for (const QSize size : {QSize(1200, 900), QSize(300, 200), QSize(725, 440)}) {
-        f.window->resize(size);
+        f.calculator->resize(size);
         QCoreApplication::processEvents();
-        for (QWidget* w : f.window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        for (QWidget* w :
+             f.calculator->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
             QCOMPARE(w->geometry(), before.value(w->objectName()));
     }
-    f.window->showMaximized();
+    f.calculator->showMaximized();
     QCoreApplication::processEvents();
-    for (QWidget* w : f.window->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+    for (QWidget* w : f.calculator->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         QCOMPARE(w->geometry(), before.value(w->objectName()));
 }
 
 void TestCalculatorDesign::longMistakeTextWraps() {
     // The mistake text is wider than its box at 18 pt bold: it breaks onto centred lines.
-    CalculatorFixture f;
+    RunningProgram f;
     f.type("abc", "1", "1", "1");
     f.solve();
     QLabel* mistake = f.label("Lbl_e");
@@ -283,21 +280,21 @@ void TestCalculatorDesign::longMistakeTextWraps() {
 }
 
 void TestCalculatorDesign::hiddenLabelsComeBackAsTheyWere() {
-    CalculatorFixture f;
-    const QImage before = f.window->grab().toImage();
+    RunningProgram f;
+    const QImage before = f.calculator->grab().toImage();
     f.type("0", "", "", "");
     f.solve();
-    const QImage hidden = f.window->grab().toImage();
+    const QImage hidden = f.calculator->grab().toImage();
     // Hidden labels leave the window background in their place.
     QCOMPARE(hidden.pixelColor(f.label("Lbl_v")->geometry().center()), face());
     QCOMPARE(hidden.pixelColor(f.label("Lbl_n")->geometry().center()), face());
     f.reset();
-    QCOMPARE(f.window->grab().toImage(), before);
+    QCOMPARE(f.calculator->grab().toImage(), before);
 }
 
 void TestCalculatorDesign::pictureShowsBannerUnscaled() {
-    CalculatorFixture f;
-    QWidget* picture = f.window->findChild<QWidget*>(QStringLiteral("Picture1"));
+    RunningProgram f;
+    QWidget* picture = f.calculator->findChild<QWidget*>(QStringLiteral("Picture1"));
     QCOMPARE(picture->geometry(), QRect(564, 12, 149, 105));
     QCOMPARE(picture->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
     const QImage banner(QStringLiteral(":/assets/banner.jpg"));

@@ -1,6 +1,6 @@
 // Solve and Reset through the calculator window's own controls: the results, the input
 // checks with their message boxes and mistake text, and input of every odd kind.
-#include "calculatorfixture.h"
+#include "programfixture.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QTimer>
 
-using torrentix::testing::CalculatorFixture;
+using torrentix::testing::RunningProgram;
 
 namespace {
 const QString zero = QStringLiteral("You can't enter Zero");
@@ -22,7 +22,7 @@ const char* const resultNames[] = {"Lbl_v", "Lbl_v2", "Lbl_n", "Lbl_q", "Lbl_y",
 // noting whether the mistake text was already showing, so tests see the order of events.
 class HideLogger : public QObject {
 public:
-    explicit HideLogger(CalculatorFixture& f) : f_(f) {
+    explicit HideLogger(RunningProgram& f) : f_(f) {
         for (const char* name : resultNames)
             f.label(name)->installEventFilter(this);
     }
@@ -38,17 +38,17 @@ protected:
     }
 
 private:
-    CalculatorFixture& f_;
+    RunningProgram& f_;
 };
 
-bool resultsHidden(const CalculatorFixture& f) {
+bool resultsHidden(const RunningProgram& f) {
     for (const char* name : resultNames)
         if (f.label(name)->isVisible())
             return false;
     return true;
 }
 
-bool resultsShown(const CalculatorFixture& f) {
+bool resultsShown(const RunningProgram& f) {
     for (const char* name : resultNames)
         if (!f.label(name)->isVisible())
             return false;
@@ -118,7 +118,7 @@ void TestCalculatorSolve::workedExamples() {
     QFETCH(QStringList, inputs);
     QFETCH(QString, kilowatts);
     QFETCH(QString, megawatts);
-    CalculatorFixture f;
+    RunningProgram f;
     f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
     f.solve();
     QCOMPARE(f.label("Lbl_v")->text(), separated(kilowatts));
@@ -186,7 +186,7 @@ void TestCalculatorSolve::checks() {
     QFETCH(QStringList, messages);
     QFETCH(bool, refused);
     QFETCH(QString, kilowatts);
-    CalculatorFixture f;
+    RunningProgram f;
     f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
     f.solve();
     QCOMPARE(f.messages(), messages);
@@ -202,7 +202,7 @@ void TestCalculatorSolve::checks() {
 
 void TestCalculatorSolve::reactionOrder() {
     // Message first, hiding after it; mistake text first, hiding after it.
-    CalculatorFixture f;
+    RunningProgram f;
     HideLogger logger(f);
     f.type("0", "-1", "abc", "95");
     f.solve();
@@ -215,7 +215,7 @@ void TestCalculatorSolve::reactionOrder() {
     QCOMPARE(f.log, expected);
     QCOMPARE(f.label("Lbl_e")->text(), mistake);
 
-    CalculatorFixture g;
+    RunningProgram g;
     HideLogger gLogger(g);
     g.type("abc", "1", "1", "1");
     g.solve();
@@ -228,7 +228,7 @@ void TestCalculatorSolve::reactionOrder() {
 void TestCalculatorSolve::mistakeWithoutHidingForOverEfficiency() {
     // After Reset, an efficiency over 100 hides through its message check; the second
     // check for it only writes the mistake text.
-    CalculatorFixture f;
+    RunningProgram f;
     f.type("10", "50", "150", "95");
     f.solve();
     QCOMPARE(f.messages(), QStringList{over});
@@ -237,7 +237,7 @@ void TestCalculatorSolve::mistakeWithoutHidingForOverEfficiency() {
 }
 
 void TestCalculatorSolve::failedPressKeepsResultsHiddenUntilReset() {
-    CalculatorFixture f;
+    RunningProgram f;
     f.type("0", "50", "90", "95");
     f.solve();
     QVERIFY(resultsHidden(f));
@@ -273,7 +273,7 @@ void TestCalculatorSolve::reset_data() {
 void TestCalculatorSolve::reset() {
     QFETCH(QStringList, inputs);
     QFETCH(bool, solveFirst);
-    CalculatorFixture f;
+    RunningProgram f;
     f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
     if (solveFirst)
         f.solve();
@@ -289,25 +289,25 @@ void TestCalculatorSolve::reset() {
 }
 
 void TestCalculatorSolve::resetOnFreshWindowChangesNothing() {
-    CalculatorFixture f;
-    const QImage before = f.window->grab().toImage();
+    RunningProgram f;
+    const QImage before = f.calculator->grab().toImage();
     f.button("Command2")->click();
-    QCOMPARE(f.window->grab().toImage(), before);
+    QCOMPARE(f.calculator->grab().toImage(), before);
 }
 
 void TestCalculatorSolve::resetTwiceEqualsOnce() {
-    CalculatorFixture f;
+    RunningProgram f;
     f.type("0", "50", "90", "95");
     f.solve();
     f.reset();
-    const QImage once = f.window->grab().toImage();
+    const QImage once = f.calculator->grab().toImage();
     f.reset();
-    QCOMPARE(f.window->grab().toImage(), once);
+    QCOMPARE(f.calculator->grab().toImage(), once);
 }
 
 void TestCalculatorSolve::resetKeepsFocusOnButton() {
-    CalculatorFixture f;
-    QVERIFY(QTest::qWaitForWindowActive(f.window));
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
     f.type("10", "50", "90", "95");
     f.reset();
     QCOMPARE(QApplication::focusWidget(), f.button("Command2"));
@@ -331,7 +331,7 @@ void TestCalculatorSolve::tooLarge_data() {
 void TestCalculatorSolve::tooLarge() {
     QFETCH(QStringList, inputs);
     QFETCH(QStringList, messagesBefore);
-    CalculatorFixture f;
+    RunningProgram f;
     f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
     f.solve();
     const QStringList messages = f.messages();
@@ -380,7 +380,7 @@ void TestCalculatorSolve::strangeInput() {
     QFETCH(QString, q);
     QFETCH(bool, refused);
     QFETCH(QString, kilowatts);
-    CalculatorFixture f;
+    RunningProgram f;
     f.type(q, "50", "90", "95");
     f.solve();
     QCOMPARE(f.box("Txt_Q")->text(), q); // untouched
@@ -391,7 +391,7 @@ void TestCalculatorSolve::strangeInput() {
 
 void TestCalculatorSolve::megabytePaste() {
     // Pasted through the clipboard, as a user would: the box keeps all of it.
-    CalculatorFixture f;
+    RunningProgram f;
     const QString huge = QString(999'998, QLatin1Char('9')) + "e5";
     QApplication::clipboard()->setText(huge);
     f.box("Txt_Q")->setFocus();
@@ -415,7 +415,7 @@ void TestCalculatorSolve::realMessageBox() {
     // A real box: text, caption, one OK button, no icon, modal; however it is closed, the
     // press goes on with the next check.
     QFETCH(QString, closeBy);
-    CalculatorFixture f;
+    RunningProgram f;
     torrentix::MessageRecorder none({}); // show boxes for real
     f.type("0", "0", "90", "95");
     QStringList seen;
@@ -431,7 +431,7 @@ void TestCalculatorSolve::realMessageBox() {
         QCOMPARE(box->buttons().size(), 1);
         QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
         QVERIFY(box->isModal());
-        QCOMPARE(box->parentWidget(), f.window);
+        QCOMPARE(box->parentWidget(), f.calculator);
         if (closeBy == "ok")
             box->buttons().first()->click();
         else if (closeBy == "enter")
@@ -459,17 +459,15 @@ void TestCalculatorSolve::exitAndCloseBoxUnload_data() {
 
 void TestCalculatorSolve::exitAndCloseBoxUnload() {
     QFETCH(bool, closeBox);
-    CalculatorFixture f;
-    int ended = 0;
-    QObject::connect(&f.shell(), &torrentix::Shell::lastWindowUnloaded, [&] { ++ended; });
-    QPointer<QWidget> window = f.window;
+    RunningProgram f;
+    QPointer<QWidget> window = f.calculator;
     if (closeBox)
         window->close();
     else
         f.button("Command5")->click();
-    QCOMPARE(ended, 1);
-    QVERIFY(!f.shell().Instance(torrentix::WindowKind::Hydropower).loaded());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(f.ends, 1);
+    QVERIFY(!f.program.Instance(torrentix::WindowKind::Hydropower).loaded());
+    torrentix::testing::flushUnloads();
     QVERIFY(window.isNull()); // destroyed with all its controls
 }
 
@@ -479,7 +477,7 @@ void TestCalculatorSolve::decimalSeparatorOfLocale() {
     if (expected.isEmpty())
         QSKIP("runs in the comma-locale run of this test");
     QCOMPARE(QLocale::system().decimalPoint(), QString::fromUtf8(expected));
-    CalculatorFixture f;
+    RunningProgram f;
     f.type("10", "50", "90,5", "95");
     f.solve();
     QCOMPARE(f.label("Lbl_v")->text(), "4193" + QString::fromUtf8(expected) + "775");

@@ -1,5 +1,5 @@
-// The window slots: one instance per kind, loaded by Show, destroyed by Unload or the close
-// box, and the end of the program when the last window goes.
+// The window slots: loaded by Show, destroyed by Unload or the close box, and the end of the
+// program when the last window goes.
 #include "guard.h"
 #include "messages.h"
 #include "shell.h"
@@ -15,22 +15,14 @@ using namespace torrentix;
 
 namespace {
 // Stand-in windows that count how often they are built.
-struct Counts {
-    int built[WindowKindCount] = {};
-};
-
-std::array<Shell::Factory, WindowKindCount> countingFactories(Counts& counts) {
-    std::array<Shell::Factory, WindowKindCount> factories;
-    for (std::size_t i = 0; i < WindowKindCount; ++i) {
-        factories[i] = [&counts, i] {
-            ++counts.built[i];
-            auto window = std::make_unique<QWidget>();
-            window->resize(200, 100);
-            new QLineEdit(window.get()); // some state a user could change
-            return window;
-        };
-    }
-    return factories;
+Shell::Factory counting(int& built) {
+    return [&built] {
+        ++built;
+        auto window = std::make_unique<QWidget>();
+        window->resize(200, 100);
+        new QLineEdit(window.get()); // some state a user could change
+        return window;
+    };
 }
 
 void flushUnloads() {
@@ -41,7 +33,8 @@ void flushUnloads() {
 class TestShell : public QObject {
     Q_OBJECT
 private slots:
-    void oneInstancePerKind();
+    void initTestCase() { QCoreApplication::setApplicationName(QStringLiteral("Torrentix")); }
+    void newSlotIsNotLoaded();
     void showLoadsOnceAndKeepsState();
     void unloadDestroysAndShowRebuilds_data();
     void unloadDestroysAndShowRebuilds();
@@ -49,30 +42,28 @@ private slots:
     void failingWindowGoesToLastResort();
 };
 
-void TestShell::oneInstancePerKind() {
-    Counts counts;
-    Shell shell(countingFactories(counts));
-    QVERIFY(!shell.hasInstance(WindowKind::Diagram));
-    WindowInstance& first = shell.Instance(WindowKind::Diagram);
-    QVERIFY(shell.hasInstance(WindowKind::Diagram));
-    QCOMPARE(&shell.Instance(WindowKind::Diagram), &first);
-    // Creating an instance shows nothing and builds no window.
+void TestShell::newSlotIsNotLoaded() {
+    int built = 0;
+    Shell shell;
+    WindowInstance& first = shell.NewInstance(counting(built));
+    // A slot shows nothing and builds no window until it is shown.
     QVERIFY(!first.loaded());
-    QCOMPARE(counts.built[static_cast<int>(WindowKind::Diagram)], 0);
-    QCOMPARE(&Shell::current(), &shell);
+    QCOMPARE(first.window(), nullptr);
+    QCOMPARE(built, 0);
+    QVERIFY(!shell.anyLoaded());
 }
 
 void TestShell::showLoadsOnceAndKeepsState() {
-    Counts counts;
-    Shell shell(countingFactories(counts));
-    WindowInstance& about = shell.Instance(WindowKind::About);
+    int built = 0;
+    Shell shell;
+    WindowInstance& about = shell.NewInstance(counting(built));
     about.Show();
     QVERIFY(about.loaded());
     QVERIFY(about.window()->isVisible());
     about.window()->findChild<QLineEdit*>()->setText("typed");
     about.window()->showMinimized();
     about.Show();
-    QCOMPARE(counts.built[static_cast<int>(WindowKind::About)], 1);
+    QCOMPARE(built, 1);
     QCOMPARE(about.window()->findChild<QLineEdit*>()->text(), QStringLiteral("typed"));
     QVERIFY(!about.window()->isMinimized()); // brought back to the front
     QCOMPARE(about.window()->parentWidget(), nullptr);
@@ -87,9 +78,9 @@ void TestShell::unloadDestroysAndShowRebuilds_data() {
 
 void TestShell::unloadDestroysAndShowRebuilds() {
     QFETCH(bool, closeBox);
-    Counts counts;
-    Shell shell(countingFactories(counts));
-    WindowInstance& formula = shell.Instance(WindowKind::HydroPowerFormula);
+    int built = 0;
+    Shell shell;
+    WindowInstance& formula = shell.NewInstance(counting(built));
     formula.Show();
     formula.window()->findChild<QLineEdit*>()->setText("typed");
     QPointer<QWidget> old = formula.window();
@@ -103,25 +94,27 @@ void TestShell::unloadDestroysAndShowRebuilds() {
     QVERIFY(old.isNull());
     formula.Unload(); // unloading an unloaded window does nothing
     formula.Show();
-    QCOMPARE(counts.built[static_cast<int>(WindowKind::HydroPowerFormula)], 2);
+    QCOMPARE(built, 2);
     QVERIFY(formula.window()->findChild<QLineEdit*>()->text().isEmpty());
-    QCOMPARE(&shell.Instance(WindowKind::HydroPowerFormula), &formula);
 }
 
 void TestShell::programEndsWithLastWindow() {
-    Counts counts;
-    Shell shell(countingFactories(counts));
+    int built = 0;
+    Shell shell;
+    WindowInstance& calculator = shell.NewInstance(counting(built));
+    WindowInstance& about = shell.NewInstance(counting(built));
+    WindowInstance& diagram = shell.NewInstance(counting(built));
     int ended = 0;
     connect(&shell, &Shell::lastWindowUnloaded, this, [&] { ++ended; });
-    shell.Instance(WindowKind::Hydropower).Show();
-    shell.Instance(WindowKind::About).Show();
-    shell.Instance(WindowKind::Diagram).Show();
-    shell.Instance(WindowKind::Hydropower).Unload();
+    calculator.Show();
+    about.Show();
+    diagram.Show();
+    calculator.Unload();
     QCOMPARE(ended, 0);
-    shell.Instance(WindowKind::Diagram).window()->close();
+    diagram.window()->close();
     QCOMPARE(ended, 0);
     QVERIFY(shell.anyLoaded());
-    shell.Instance(WindowKind::About).Unload();
+    about.Unload();
     QCOMPARE(ended, 1);
     QVERIFY(!shell.anyLoaded());
     flushUnloads();
@@ -130,9 +123,10 @@ void TestShell::programEndsWithLastWindow() {
 void TestShell::failingWindowGoesToLastResort() {
     // A window that cannot be built stops the procedure; the user gets a plain message and
     // the program goes on.
-    std::array<Shell::Factory, WindowKindCount> factories;
-    factories[0] = []() -> std::unique_ptr<QWidget> { throw std::runtime_error("no memory"); };
-    Shell shell(factories);
+    Shell shell;
+    WindowInstance& failing = shell.NewInstance(
+        []() -> std::unique_ptr<QWidget> { throw std::runtime_error("no memory"); });
+    WindowInstance& empty = shell.NewInstance({});
     QStringList shown;
     MessageRecorder recorder([&](const QString& caption, const QString& text) {
         QCOMPARE(caption, QStringLiteral("Torrentix"));
@@ -140,15 +134,15 @@ void TestShell::failingWindowGoesToLastResort() {
     });
     bool after = false;
     Guarded([&] {
-        shell.Instance(WindowKind::Hydropower).Show();
+        failing.Show();
         after = true;
     })();
     QVERIFY(!after);
     QCOMPARE(shown.size(), 1);
     QVERIFY(shown[0].contains(QLatin1String("no memory")));
-    QVERIFY(!shell.Instance(WindowKind::Hydropower).loaded());
-    // A kind without a window class fails the same way instead of crashing.
-    Guarded([&] { shell.Instance(WindowKind::About).Show(); })();
+    QVERIFY(!failing.loaded());
+    // A slot without a window class fails the same way instead of crashing.
+    Guarded([&] { empty.Show(); })();
     QCOMPARE(shown.size(), 2);
 }
 

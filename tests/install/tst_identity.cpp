@@ -1,7 +1,7 @@
 // The program's identity as the desktop sees it: name, version, the menu entry it belongs to,
 // and icon pictures that all show the same artwork.
 #include "icondrawing.h"
-#include "startup.h"
+#include "program.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -3,39 +3,22 @@
 // reset, close them all with their own buttons and end. Whatever it leaves allocated, or
 // touches after freeing, shows up there; this driver only checks that the session really
 // went the way a user's would.
-#include "messages.h"
-#include "shell.h"
-#include "startup.h"
-
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
+#include "programfixture.h"
 
 #include <algorithm>
-#include <utility>
 
 using namespace torrentix;
+using namespace torrentix::testing;
 
 namespace {
 
-// The calculator's button that opens each reference window.
-constexpr std::pair<WindowKind, const char*> openers[] = {
-    {WindowKind::HydroPowerFormula, "Command6"},
-    {WindowKind::Diagram, "Command4"},
-    {WindowKind::About, "Command3"},
-};
+constexpr WindowKind referenceWindows[] = {WindowKind::HydroPowerFormula, WindowKind::Diagram,
+                                           WindowKind::About};
 
 void click(QWidget* window, const char* button) {
     auto* control = window->findChild<QPushButton*>(button);
     QVERIFY2(control != nullptr, button);
     QTest::mouseClick(control, Qt::LeftButton);
-}
-
-// Windows unloaded by a button are deleted once the event loop comes round.
-void flushUnloads() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -67,28 +50,18 @@ void TestMemcheck::session() {
     QFETCH(QString, kilowatts);
     QFETCH(bool, closeBox);
 
-    QStringList messages;
-    MessageRecorder recorder(
-        [&messages](const QString&, const QString& text) { messages.append(text); });
-    const auto factories = WindowFactories();
-    Shell shell(factories);
-    int ends = 0;
-    connect(&shell, &Shell::lastWindowUnloaded, this, [&ends] { ++ends; });
-
-    WindowInstance& calculator = shell.Instance(WindowKind::Hydropower);
-    calculator.Show();
-    QWidget* const window = calculator.window();
+    RunningProgram program;
+    WindowInstance& calculator = program.program.Instance(WindowKind::Hydropower);
+    QWidget* const window = program.calculator;
     QVERIFY(window != nullptr);
     QVERIFY(!window->grab().isNull());
 
     // Every reference window the program has, opened with the calculator's buttons.
     int opened = 0;
-    for (const auto& [kind, button] : openers) {
-        if (!factories[static_cast<std::size_t>(kind)])
-            continue;
-        click(window, button);
-        QVERIFY2(shell.Instance(kind).loaded(), button);
-        QVERIFY(!shell.Instance(kind).window()->grab().isNull()); // paint it once
+    for (WindowKind kind : referenceWindows) {
+        click(window, opener(kind));
+        QVERIFY2(program.loaded(kind), opener(kind));
+        QVERIFY(!program.window(kind)->grab().isNull()); // paint it once
         ++opened;
     }
     qInfo("reference windows opened: %d", opened);
@@ -114,32 +87,29 @@ void TestMemcheck::session() {
     QCOMPARE(result->text(), kilowatts);
     QVERIFY(!window->grab().isNull());
     if (kilowatts.isEmpty())
-        QVERIFY(!messages.isEmpty());
+        QVERIFY(!program.messages().isEmpty());
     click(window, "Command1"); // and again: the second press rewrites what the first wrote
     click(window, "Command2"); // Reset
     QVERIFY(result->text().isEmpty());
     QVERIFY(window->findChild<QLineEdit*>("Txt_Q")->text().isEmpty());
     click(window, "Command1"); // Solve on empty inputs
-    qInfo("messages: %lld", static_cast<long long>(messages.size()));
+    qInfo("messages: %lld", static_cast<long long>(program.messages().size()));
 
     // Each reference window closes with its own button.
-    for (const auto& [kind, button] : openers) {
-        if (!factories[static_cast<std::size_t>(kind)])
-            continue;
-        QWidget* reference = shell.Instance(kind).window();
-        click(reference, "Command1");
-        QVERIFY(!shell.Instance(kind).loaded());
+    for (WindowKind kind : referenceWindows) {
+        click(program.window(kind), "Command1");
+        QVERIFY(!program.loaded(kind));
         flushUnloads();
     }
     QVERIFY(calculator.loaded());
-    QCOMPARE(ends, 0);
+    QCOMPARE(program.ends, 0);
 
     if (closeBox)
         window->close();
     else
         click(window, "Command5"); // Exit
     QVERIFY(!calculator.loaded());
-    QCOMPARE(ends, 1);
+    QCOMPARE(program.ends, 1);
     flushUnloads();
     // Qt keeps every top-level widget in a list of its own, so a window that is hidden but
     // never deleted would not count as lost in memcheck's report: look for it here.

@@ -1,5 +1,5 @@
 // Moving between the calculator and the reference windows, and when the program ends.
-#include "windows.h"
+#include "programfixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,26 +17,11 @@ constexpr auto Formula = WindowKind::HydroPowerFormula;
 constexpr auto Diagram = WindowKind::Diagram;
 constexpr auto About = WindowKind::About;
 
-// The calculator button that opens each reference window.
-const char* opener(WindowKind kind) {
-    switch (kind) {
-    case Formula:
-        return "Command6";
-    case Diagram:
-        return "Command4";
-    case About:
-        return "Command3";
-    case Calculator:
-        break;
-    }
-    return "";
-}
-
 const char* const inputs[] = {"Txt_Q", "Txt_H", "Txt_n", "Txt_m"};
 const char* const results[] = {"Lbl_v", "Lbl_v2", "Lbl_y", "Lbl_n", "Lbl_q", "Lbl_o"};
 
 // Types a plant into the calculator and solves it.
-void typeAndSolve(Program& program) {
+void typeAndSolve(RunningProgram& program) {
     QWidget* calculator = program.window(Calculator);
     const char* const values[] = {"10", "20", "90", "80"};
     for (int i = 0; i < 4; ++i) {
@@ -49,7 +34,7 @@ void typeAndSolve(Program& program) {
 }
 
 // Everything the calculator shows: the inputs, then each result label's text and visibility.
-QStringList calculatorState(Program& program) {
+QStringList calculatorState(RunningProgram& program) {
     QStringList state;
     QWidget* calculator = program.window(Calculator);
     if (calculator == nullptr)
@@ -92,11 +77,11 @@ private slots:
 };
 
 void TestNavigation::startsOnCalculatorOnly() {
-    Program program;
+    RunningProgram program;
     QVERIFY(program.loaded(Calculator));
     for (WindowKind kind : {Formula, Diagram, About}) {
-        QVERIFY(!program.shell.hasInstance(kind));
-        QCOMPARE(Program::count(kind), 0);
+        QVERIFY(!program.loaded(kind));
+        QCOMPARE(RunningProgram::count(kind), 0);
     }
 }
 
@@ -109,7 +94,7 @@ void TestNavigation::openTwiceGivesOneWindow_data() {
 
 void TestNavigation::openTwiceGivesOneWindow() {
     QFETCH(WindowKind, kind);
-    Program program;
+    RunningProgram program;
     program.press(Calculator, opener(kind));
     QWidget* first = program.window(kind);
     QVERIFY(first != nullptr);
@@ -126,7 +111,7 @@ void TestNavigation::openTwiceGivesOneWindow() {
 
     program.press(Calculator, opener(kind));
     QCOMPARE(program.window(kind), first);
-    QCOMPARE(Program::count(kind), 1);
+    QCOMPARE(RunningProgram::count(kind), 1);
     QVERIFY(QTest::qWaitForWindowActive(first));
     QCOMPARE(first->pos(), moved);
     QCOMPARE(first->focusWidget(), button);
@@ -134,7 +119,7 @@ void TestNavigation::openTwiceGivesOneWindow() {
 }
 
 void TestNavigation::allWindowsOpenTogether() {
-    Program program;
+    RunningProgram program;
     for (WindowKind kind : {Formula, Diagram, About})
         program.press(Calculator, opener(kind));
     // The calculator is not blocked by the others: typing and Solve still work.
@@ -147,7 +132,7 @@ void TestNavigation::allWindowsOpenTogether() {
         QVERIFY(program.window(kind)->isVisible());
         QVERIFY(program.window(kind)->parentWidget() == nullptr);
         QCOMPARE(program.window(kind)->windowModality(), Qt::NonModal);
-        QCOMPARE(Program::count(kind), 1);
+        QCOMPARE(RunningProgram::count(kind), 1);
     }
 }
 
@@ -165,7 +150,7 @@ void TestNavigation::reopenGivesDesignedState_data() {
 void TestNavigation::reopenGivesDesignedState() {
     QFETCH(WindowKind, kind);
     QFETCH(bool, fromFrame);
-    Program program;
+    RunningProgram program;
     program.press(Calculator, opener(kind));
     QPointer<QWidget> old = program.window(kind);
     QVERIFY(QTest::qWaitForWindowActive(old));
@@ -178,7 +163,7 @@ void TestNavigation::reopenGivesDesignedState() {
         program.press(kind, "Command1");
     QVERIFY(old.isNull());
     QVERIFY(!program.loaded(kind));
-    QCOMPARE(Program::count(kind), 0);
+    QCOMPARE(RunningProgram::count(kind), 0);
     QCOMPARE(program.ends, 0);
 
     program.press(Calculator, opener(kind));
@@ -188,7 +173,7 @@ void TestNavigation::reopenGivesDesignedState() {
     // Centred again, not where the user left it (the frame's width blurs it a little).
     QVERIFY((again->geometry().center() - screenCentre()).manhattanLength() <= 8);
     QCOMPARE(again->focusWidget(), child(again, "Picture1"));
-    QCOMPARE(Program::count(kind), 1);
+    QCOMPARE(RunningProgram::count(kind), 1);
 }
 
 void TestNavigation::returnLeavesCalculatorAsItWas_data() {
@@ -205,7 +190,7 @@ void TestNavigation::returnLeavesCalculatorAsItWas_data() {
 void TestNavigation::returnLeavesCalculatorAsItWas() {
     QFETCH(WindowKind, kind);
     QFETCH(bool, fromFrame);
-    Program program;
+    RunningProgram program;
     typeAndSolve(program);
     // Half-typed input beside a shown result must survive too.
     QTest::keyClicks(child(program.window(Calculator), "Txt_Q"), "5");
@@ -250,7 +235,7 @@ void TestNavigation::exitLeavesReferenceWindow() {
     QFETCH(WindowKind, kind);
     QFETCH(bool, calculatorFromFrame);
     QFETCH(bool, referenceFromFrame);
-    Program program;
+    RunningProgram program;
     program.press(Calculator, opener(kind));
     QWidget* reference = program.window(kind);
 
@@ -259,7 +244,7 @@ void TestNavigation::exitLeavesReferenceWindow() {
     else
         program.press(Calculator, "Command5");
     QVERIFY(!program.loaded(Calculator));
-    QCOMPARE(Program::count(Calculator), 0);
+    QCOMPARE(RunningProgram::count(Calculator), 0);
     QCOMPARE(program.window(kind), reference);
     QVERIFY(reference->isVisible());
     QCOMPARE(program.ends, 0);
@@ -269,8 +254,8 @@ void TestNavigation::exitLeavesReferenceWindow() {
     else
         program.press(kind, "Command1");
     QCOMPARE(program.ends, 1);
-    QVERIFY(!program.shell.anyLoaded());
-    QCOMPARE(Program::count(kind), 0);
+    QVERIFY(!program.program.shell().anyLoaded());
+    QCOMPARE(RunningProgram::count(kind), 0);
 }
 
 void TestNavigation::programEndsWithLastWindow_data() {
@@ -282,7 +267,7 @@ void TestNavigation::programEndsWithLastWindow_data() {
 
 void TestNavigation::programEndsWithLastWindow() {
     QFETCH(QList<WindowKind>, open);
-    Program program;
+    RunningProgram program;
     for (WindowKind kind : open)
         program.press(Calculator, opener(kind));
     program.press(Calculator, "Command5");
@@ -292,7 +277,7 @@ void TestNavigation::programEndsWithLastWindow() {
     }
     // Exactly one end, and only once nothing is loaded.
     QCOMPARE(program.ends, 1);
-    QVERIFY(!program.shell.anyLoaded());
+    QVERIFY(!program.program.shell().anyLoaded());
 }
 
 void TestNavigation::mainPageAfterExitGivesEmptyCalculator_data() {
@@ -303,24 +288,24 @@ void TestNavigation::mainPageAfterExitGivesEmptyCalculator_data() {
 
 void TestNavigation::mainPageAfterExitGivesEmptyCalculator() {
     QFETCH(WindowKind, kind);
-    Program program;
+    RunningProgram program;
     typeAndSolve(program);
-    WindowInstance* slot = &program.shell.Instance(Calculator);
+    WindowInstance* slot = &program.program.Instance(Calculator);
     QPointer<QWidget> first = program.window(Calculator);
     program.press(Calculator, opener(kind));
     program.press(Calculator, "Command5");
     QVERIFY(first.isNull());
 
     program.press(kind, "Command1");
-    QCOMPARE(&program.shell.Instance(Calculator), slot);
+    QCOMPARE(&program.program.Instance(Calculator), slot);
     QWidget* calculator = program.window(Calculator);
     QVERIFY(calculator != nullptr);
     QVERIFY(QTest::qWaitForWindowActive(calculator));
     QCOMPARE(calculatorState(program),
              QStringList({"", "", "", "", "", "", "", "Available Power", "kW", "MW"}));
     QVERIFY(!program.loaded(kind));
-    QCOMPARE(Program::count(kind), 0);
-    QCOMPARE(Program::count(Calculator), 1);
+    QCOMPARE(RunningProgram::count(kind), 0);
+    QCOMPARE(RunningProgram::count(Calculator), 1);
     QCOMPARE(program.ends, 0);
 }
 

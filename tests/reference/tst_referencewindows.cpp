@@ -1,7 +1,7 @@
 // The designs of the formula, diagram and about windows: controls, captions, fonts,
 // stacking, focus and keys, and what the window shows of its pictures.
 #include "picturebox.h"
-#include "windows.h"
+#include "programfixture.h"
 
 #include <QFontInfo>
 #include <QLabel>
@@ -16,16 +16,11 @@ constexpr auto Formula = WindowKind::HydroPowerFormula;
 constexpr auto Diagram = WindowKind::Diagram;
 constexpr auto About = WindowKind::About;
 
-// Designed rectangles are in twips, 15 to a pixel.
-QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
 const QColor lightYellow(255, 255, 192);
 
 // Shows a reference window through the shell and waits until it has the focus.
-QWidget* open(Program& program, WindowKind kind) {
-    program.shell.Instance(kind).Show();
+QWidget* open(RunningProgram& program, WindowKind kind) {
+    program.program.Instance(kind).Show();
     QWidget* window = program.window(kind);
     if (window != nullptr && !QTest::qWaitForWindowActive(window))
         return nullptr;
@@ -96,7 +91,7 @@ void TestReferenceWindows::window() {
     QFETCH(QString, title);
     QFETCH(QSize, client);
     QFETCH(int, controls);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
     QCOMPARE(window->windowTitle(), title);
@@ -170,7 +165,7 @@ void TestReferenceWindows::labels() {
     QFETCH(bool, centred);
     QFETCH(bool, yellow);
     QFETCH(QString, family);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
     auto* label = control<QLabel>(window, name);
@@ -226,7 +221,7 @@ void TestReferenceWindows::buttonsAndPictures() {
     QFETCH(QRect, rect);
     QFETCH(QString, content);
     QFETCH(QSize, inner);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
     QWidget* widget = control<QWidget>(window, name);
@@ -261,7 +256,7 @@ void TestReferenceWindows::captionsShowWhole_data() {
 
 void TestReferenceWindows::captionsShowWhole() {
     QFETCH(WindowKind, kind);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
 
@@ -305,7 +300,7 @@ void TestReferenceWindows::stacking() {
     QFETCH(QPoint, point);
     QFETCH(QString, upper);
     QFETCH(QString, lower);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, Formula);
     QVERIFY(window != nullptr);
     QVERIFY(control<QWidget>(window, upper)->geometry().contains(point));
@@ -324,7 +319,7 @@ void TestReferenceWindows::focusOrder_data() {
 void TestReferenceWindows::focusOrder() {
     QFETCH(WindowKind, kind);
     QFETCH(QStringList, order);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
     QCOMPARE(QApplication::focusWidget()->objectName(), order.first());
@@ -370,7 +365,7 @@ void TestReferenceWindows::keys() {
     QFETCH(QString, focus);
     QFETCH(int, key);
     QFETCH(bool, presses);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
     QWidget* target = control<QWidget>(window, focus);
@@ -389,7 +384,7 @@ void TestReferenceWindows::maximisingMovesNothing_data() {
 
 void TestReferenceWindows::maximisingMovesNothing() {
     QFETCH(WindowKind, kind);
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
     const QSize designed = window->size();
@@ -411,7 +406,7 @@ void TestReferenceWindows::maximisingMovesNothing() {
 }
 
 void TestReferenceWindows::diagramShowsWholeDrawing() {
-    Program program;
+    RunningProgram program;
     QWidget* window = open(program, Diagram);
     QVERIFY(window != nullptr);
     const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);

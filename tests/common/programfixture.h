@@ -1,0 +1,137 @@
+// What the window tests share: the program as start-up leaves it (the real window classes,
+// the calculator shown, message boxes recorded instead of shown) and ways to work its
+// windows' controls as a user would.
+#pragma once
+
+#include "messages.h"
+#include "program.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+
+namespace torrentix::testing {
+
+// Designed rectangles are in twips, 15 to a pixel at 96 dpi.
+inline QRect twips(int left, int top, int width, int height) {
+    return {left / 15, top / 15, width / 15, height / 15};
+}
+
+// Windows unloaded by a procedure go at the next turn of the event loop; this is that turn.
+inline void flushUnloads() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline const char* className(WindowKind kind) {
+    switch (kind) {
+    case WindowKind::Hydropower:
+        return "Frm_Hydropower";
+    case WindowKind::HydroPowerFormula:
+        return "Frm_HydroPowerFormula";
+    case WindowKind::Diagram:
+        return "Frm_Diagram";
+    case WindowKind::About:
+        return "frm_About";
+    }
+    return "";
+}
+
+// The calculator button that opens each reference window.
+inline const char* opener(WindowKind kind) {
+    switch (kind) {
+    case WindowKind::HydroPowerFormula:
+        return "Command6";
+    case WindowKind::Diagram:
+        return "Command4";
+    case WindowKind::About:
+        return "Command3";
+    case WindowKind::Hydropower:
+        break;
+    }
+    return "";
+}
+
+class RunningProgram {
+public:
+    RunningProgram()
+        : recorder_([this](const QString& caption, const QString& text) {
+              captions.append(caption);
+              log.append(QStringLiteral("message: ") + text);
+          }) {
+        SetIdentity(*qApp);
+        QObject::connect(&program.shell(), &Shell::lastWindowUnloaded, [this] { ++ends; });
+        program.Instance(WindowKind::Hydropower).Show();
+        calculator = window(WindowKind::Hydropower);
+    }
+    ~RunningProgram() { flushUnloads(); }
+    RunningProgram(const RunningProgram&) = delete;
+    RunningProgram& operator=(const RunningProgram&) = delete;
+
+    QWidget* window(WindowKind kind) { return program.Instance(kind).window(); }
+    bool loaded(WindowKind kind) { return program.Instance(kind).loaded(); }
+
+    // Clicks a button of a loaded window with the mouse.
+    void press(WindowKind kind, const char* button) {
+        QWidget* owner = window(kind);
+        QVERIFY2(owner != nullptr, className(kind));
+        auto* control = owner->findChild<QPushButton*>(QString::fromLatin1(button));
+        QVERIFY2(control != nullptr, button);
+        QTest::mouseClick(control, Qt::LeftButton);
+        flushUnloads();
+    }
+
+    // Closes a window from its frame.
+    void closeFrame(WindowKind kind) {
+        QWidget* owner = window(kind);
+        QVERIFY2(owner != nullptr, className(kind));
+        owner->close();
+        flushUnloads();
+    }
+
+    // How many windows of a class exist, shown or not.
+    static int count(WindowKind kind) {
+        int n = 0;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            n += top->objectName() == QLatin1String(className(kind)) ? 1 : 0;
+        return n;
+    }
+
+    // The calculator's controls, by name.
+    QLineEdit* box(const char* name) const { return calculator->findChild<QLineEdit*>(name); }
+    QLabel* label(const char* name) const { return calculator->findChild<QLabel*>(name); }
+    QPushButton* button(const char* name) const {
+        return calculator->findChild<QPushButton*>(name);
+    }
+
+    void type(const QString& q, const QString& h, const QString& n, const QString& m) {
+        box("Txt_Q")->setText(q);
+        box("Txt_H")->setText(h);
+        box("Txt_n")->setText(n);
+        box("Txt_m")->setText(m);
+    }
+    void solve() { QTest::mouseClick(button("Command1"), Qt::LeftButton); }
+    void reset() { QTest::mouseClick(button("Command2"), Qt::LeftButton); }
+
+    // The texts of the message boxes raised so far, in order.
+    QStringList messages() const {
+        QStringList out;
+        for (const QString& line : log)
+            if (line.startsWith(QLatin1String("message: ")))
+                out.append(line.mid(9));
+        return out;
+    }
+
+    Program program;
+    QWidget* calculator = nullptr; // the window the program opened with
+    int ends = 0;                  // how often the last window went
+    QStringList log;               // messages, and whatever a test adds to it, in order
+    QStringList captions;          // caption of each message box
+
+private:
+    MessageRecorder recorder_;
+};
+
+} // namespace torrentix::testing
