@@ -71,12 +71,6 @@ void Shell::load(WindowInstance& instance) {
     // Closing from the frame is an Unload like any other.
     window->installEventFilter(this);
     window->ensurePolished();
-    // The control first in the tab order holds the focus when the window opens.
-    QWidget* first = window->nextInFocusChain();
-    while (first != window.get() && (first->focusPolicy() & Qt::TabFocus) == 0)
-        first = first->nextInFocusChain();
-    if (first != window.get())
-        first->setFocus(Qt::TabFocusReason);
     centre(*window);
     instance.window_ = window.release();
 }
