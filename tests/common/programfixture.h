@@ -13,7 +13,15 @@
 #include <QStringList>
 #include <QTest>
 
+Q_DECLARE_METATYPE(torrentix::WindowKind)
+
 namespace torrentix::testing {
+
+// Short names for the windows in test tables.
+constexpr auto Calculator = WindowKind::Hydropower;
+constexpr auto Formula = WindowKind::HydroPowerFormula;
+constexpr auto Diagram = WindowKind::Diagram;
+constexpr auto About = WindowKind::About;
 
 // Designed rectangles are in twips, 15 to a pixel at 96 dpi.
 inline QRect twips(int left, int top, int width, int height) {

@@ -9,14 +9,7 @@
 using namespace torrentix;
 using namespace torrentix::testing;
 
-Q_DECLARE_METATYPE(torrentix::WindowKind)
-
 namespace {
-constexpr auto Calculator = WindowKind::Hydropower;
-constexpr auto Formula = WindowKind::HydroPowerFormula;
-constexpr auto Diagram = WindowKind::Diagram;
-constexpr auto About = WindowKind::About;
-
 const char* const inputs[] = {"Txt_Q", "Txt_H", "Txt_n", "Txt_m"};
 const char* const results[] = {"Lbl_v", "Lbl_v2", "Lbl_y", "Lbl_n", "Lbl_q", "Lbl_o"};
 

@@ -9,13 +9,7 @@
 using namespace torrentix;
 using namespace torrentix::testing;
 
-Q_DECLARE_METATYPE(torrentix::WindowKind)
-
 namespace {
-constexpr auto Formula = WindowKind::HydroPowerFormula;
-constexpr auto Diagram = WindowKind::Diagram;
-constexpr auto About = WindowKind::About;
-
 const QColor lightYellow(255, 255, 192);
 
 // Shows a reference window through the shell and waits until it has the focus.
