@@ -10,12 +10,24 @@
 
 namespace torrentix {
 namespace {
-// Every window opens centred on the screen it will appear on.
-void centre(QWidget& window) {
+// The frame the window manager put round the last window it framed. A window manager frames
+// the program's windows alike, so a new window is centred with this frame before it has its
+// own; with no window manager there is none.
+QMargins lastFrame;
+
+QMargins frameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+            frame.bottom() - inner.bottom()};
+}
+
+// Every window opens centred, frame included, on the screen it will appear on.
+void centre(QWidget& window, QMargins frameMargins) {
     const QScreen* screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    QRect frame = window.frameGeometry();
+    QRect frame = window.geometry().marginsAdded(frameMargins);
     frame.moveCenter(screen->availableGeometry().center());
     window.move(frame.topLeft());
 }
@@ -71,7 +83,8 @@ void Shell::load(WindowInstance& instance) {
     // Closing from the frame is an Unload like any other.
     window->installEventFilter(this);
     window->ensurePolished();
-    centre(*window);
+    centre(*window, lastFrame);
+    instance.framed_ = false;
     instance.window_ = window.release();
 }
 
@@ -81,7 +94,23 @@ void Shell::unloaded() {
 }
 
 bool Shell::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close) {
+    if (event->type() == QEvent::Move) {
+        // The window manager has framed a new window: centre it again if its frame is not the
+        // one it was centred with. Only once, so a window the user moves stays where it is.
+        for (auto& slot : slots_) {
+            QWidget* window = slot->window_.data();
+            if (window != watched || slot->framed_)
+                continue;
+            const QMargins frame = frameOf(*window);
+            if (frame.isNull())
+                break;
+            slot->framed_ = true;
+            if (frame != lastFrame) {
+                lastFrame = frame;
+                centre(*window, frame);
+            }
+        }
+    } else if (event->type() == QEvent::Close) {
         for (auto& slot : slots_) {
             if (slot->window_ == watched) {
                 event->accept();

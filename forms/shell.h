@@ -35,6 +35,7 @@ private:
     Shell& shell_;
     Factory factory_;
     QPointer<QWidget> window_;
+    bool framed_ = false; // the window manager has put its frame round the window
 };
 
 class Shell : public QObject {
