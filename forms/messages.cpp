@@ -1,7 +1,8 @@
 #include "messages.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QMessageBox>
+#include <QWindow>
 
 namespace torrentix {
 namespace {
@@ -21,6 +22,18 @@ void ShowMessage(QWidget* parent, const QString& text) {
     // Escape and the close box end it like OK does.
     box.setEscapeButton(QMessageBox::Ok);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    // A click on the window the box blocks gives that window the keyboard, where typing,
+    // Return and Escape go nowhere: give it back to the box, which stays in front.
+    QWidget* const blocked = parent ? parent->window() : nullptr;
+    QObject::connect(
+        qApp, &QGuiApplication::focusWindowChanged, &box, [&box, blocked](QWindow* focus) {
+            const bool isBlocked = blocked ? focus == blocked->windowHandle()
+                                           : focus != nullptr && focus != box.windowHandle();
+            if (isBlocked) {
+                box.raise();
+                box.activateWindow();
+            }
+        });
     box.exec();
 }
 
