@@ -16,13 +16,17 @@ start_x() {
     unset QT_QPA_PLATFORM
 }
 
-# On exit: the program goes before its X server, and each is waited for. The other way round
+# On exit: the program goes before its window manager and its X server, and each is waited for. The other way round
 # the program would see its server die, and a kill of a program already gone must not count
 # as a failure of the test.
 end_session() {
     if [ -n "${APP_PID:-}" ]; then
         kill "$APP_PID" 2>/dev/null || true
         wait "$APP_PID" 2>/dev/null || true
+    fi
+    if [ -n "${WM_PID:-}" ]; then
+        kill "$WM_PID" 2>/dev/null || true
+        wait "$WM_PID" 2>/dev/null || true
     fi
     if [ -n "${XVFB_PID:-}" ]; then
         kill "$XVFB_PID" 2>/dev/null || true
