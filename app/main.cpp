@@ -3,10 +3,57 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
+#include <utility>
+#include <vector>
+
+namespace {
+// X11 first, through XWayland on a Wayland desktop: the windows are centred and every message
+// box is captioned and placed over its window by design, which a Wayland client cannot ask
+// for. Native Wayland remains where there is no X display; a platform the user chose wins.
+void choosePlatform() {
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return;
+    const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
+    const bool wayland = !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    if (x11)
+        qputenv("QT_QPA_PLATFORM", wayland ? "xcb;wayland" : "xcb");
+    else if (wayland)
+        qputenv("QT_QPA_PLATFORM", "wayland");
+}
+
+// Without any display Qt aborts with a page of advice on plugins. Say it in one line instead,
+// and end with status 1; what Qt says while it starts is passed on once it has started.
+std::vector<std::pair<QtMsgType, QString>> held;
+
+void holdWhileStarting(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type != QtFatalMsg) {
+        held.emplace_back(type, text);
+        return;
+    }
+    const QByteArray display = qgetenv("DISPLAY");
+    if (display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        std::fputs("Torrentix cannot open its window: no display was found (neither DISPLAY nor "
+                   "WAYLAND_DISPLAY is set).\n",
+                   stderr);
+    else
+        std::fprintf(stderr, "Torrentix cannot open its window on the display %s.\n",
+                     display.isEmpty() ? qgetenv("WAYLAND_DISPLAY").constData()
+                                       : display.constData());
+    std::_Exit(1);
+}
+} // namespace
 
 int main(int argc, char* argv[]) {
+    choosePlatform();
+    const QtMessageHandler standard = qInstallMessageHandler(holdWhileStarting);
     QApplication app(argc, argv);
+    qInstallMessageHandler(standard);
+    for (const auto& [type, text] : held)
+        standard(type, QMessageLogContext(), text);
+    held.clear();
+
     torrentix::SetIdentity(app);
     // The program ends when its last window is unloaded, by whatever path.
     QApplication::setQuitOnLastWindowClosed(false);
