@@ -1,8 +1,9 @@
 // Draws the program's artwork from its description and writes it into a folder:
 //   torrentix-artgen <folder>
 // writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424), each also at
-// twice the size as name@2x.jpg for screens of twice the density, torrentix.ico and the
-// icon's 16-colour images as torrentix-16.png and torrentix-32.png for the Linux desktop.
+// twice the size as name@2x.jpg for screens of twice the density, torrentix.ico with
+// torrentix@2x.ico, and for the Linux desktop the icon as torrentix-<size>.png at 16, 32, 48,
+// 64, 128 and 256 pixels and as torrentix.svg.
 // The output is committed in assets/; run this again after changing a drawing.
 #include "icondrawing.h"
 
@@ -249,7 +250,13 @@ int main(int argc, char* argv[]) {
     ok = writeFile(torrentix::art::ProgramIcon(),
                    folder.filePath(QStringLiteral("torrentix.ico"))) &&
          ok;
-    for (const int size : {16, 32}) {
+    ok = writeFile(torrentix::art::ProgramIconAt2x(),
+                   folder.filePath(QStringLiteral("torrentix@2x.ico"))) &&
+         ok;
+    ok = writeFile(torrentix::art::ProgramIconSvg(),
+                   folder.filePath(QStringLiteral("torrentix.svg"))) &&
+         ok;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString name = QStringLiteral("torrentix-%1.png").arg(size);
         if (!torrentix::art::ProgramIconImage(size).save(folder.filePath(name), "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
