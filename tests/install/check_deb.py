@@ -70,8 +70,9 @@ def main():
     wanted = sorted([
         "./usr/bin/torrentix",
         "./usr/share/applications/torrentix.desktop",
-        "./usr/share/icons/hicolor/16x16/apps/torrentix.png",
-        "./usr/share/icons/hicolor/32x32/apps/torrentix.png",
+        *(f"./usr/share/icons/hicolor/{size}x{size}/apps/torrentix.png"
+          for size in (16, 32, 48, 64, 128, 256)),
+        "./usr/share/icons/hicolor/scalable/apps/torrentix.svg",
         "./usr/share/metainfo/org.example.torrentix.metainfo.xml",
     ])
     check(files == wanted, f"package files: {files}, wanted {wanted}")

@@ -13,6 +13,7 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 failures = []
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
 
 
 def check(condition, message):
@@ -38,8 +39,8 @@ def main():
         "bin/torrentix",
         "share/applications/torrentix.desktop",
         "share/metainfo/org.example.torrentix.metainfo.xml",
-        "share/icons/hicolor/16x16/apps/torrentix.png",
-        "share/icons/hicolor/32x32/apps/torrentix.png",
+        *(f"share/icons/hicolor/{size}x{size}/apps/torrentix.png" for size in ICON_SIZES),
+        "share/icons/hicolor/scalable/apps/torrentix.svg",
     ])
     check(found == wanted, f"installed files: {found}, wanted {wanted}")
 
@@ -50,10 +51,14 @@ def main():
     check("RPATH" not in dynamic and "RUNPATH" not in dynamic,
           "the installed program carries a library search path")
 
-    for size in (16, 32):
+    for size in ICON_SIZES:
         icon = os.path.join(stage, f"share/icons/hicolor/{size}x{size}/apps/torrentix.png")
         if os.path.exists(icon):
             check(png_size(icon) == (size, size), f"{icon}: {png_size(icon)}")
+    svg = os.path.join(stage, "share/icons/hicolor/scalable/apps/torrentix.svg")
+    if os.path.exists(svg):
+        root = ElementTree.parse(svg).getroot()
+        check(root.tag == "{http://www.w3.org/2000/svg}svg", f"{svg} is no SVG: {root.tag}")
 
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str
