@@ -1,5 +1,6 @@
 #include "picturebox.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace torrentix {
@@ -11,20 +12,24 @@ PictureBox::PictureBox(QWidget* parent) : QFrame(parent) {
 
 void PictureBox::setPicture(const QString& path) {
     path_ = path;
-    pixmap_ = QPixmap();
+    picture_ = QIcon();
     update();
 }
 
 void PictureBox::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
-    if (pixmap_.isNull() && !path_.isEmpty())
-        pixmap_.load(path_);
-    if (pixmap_.isNull())
+    if (picture_.isNull() && !path_.isEmpty()) {
+        picture_ = QIcon(path_);
+        size_ = QImageReader(path_).size();
+    }
+    if (picture_.isNull())
         return;
     QPainter painter(this);
     const QRect inner = contentsRect();
     painter.setClipRect(inner);
-    painter.drawPixmap(inner.topLeft(), pixmap_);
+    // Asked for its own size, the icon gives the picture itself, or its twin with the ratio
+    // set that draws it at that size.
+    painter.drawPixmap(inner.topLeft(), picture_.pixmap(size_, devicePixelRatioF()));
 }
 
 } // namespace torrentix

@@ -1,9 +1,12 @@
 // A picture box: a sunken 2-pixel border and a picture drawn unscaled from the inner
-// top-left corner, clipped to the inner area. It can hold the focus but shows no mark.
+// top-left corner, clipped to the inner area. It can hold the focus but shows no mark. On a
+// screen of twice the density it shows the picture's name@2x twin where there is one, at the
+// same size.
 #pragma once
 
 #include <QFrame>
-#include <QPixmap>
+#include <QIcon>
+#include <QSize>
 #include <QString>
 
 namespace torrentix {
@@ -22,7 +25,10 @@ protected:
 
 private:
     QString path_;
-    QPixmap pixmap_; // decoded on first paint, so start-up does not pay for it
+    // Read on first paint, so start-up does not pay for it. QIcon, unlike QPixmap, also reads
+    // the @2x twin when the screen has the density for it.
+    QIcon picture_;
+    QSize size_; // the picture's own
 };
 
 } // namespace torrentix

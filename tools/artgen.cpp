@@ -1,8 +1,9 @@
 // Draws the program's artwork from its description and writes it into a folder:
 //   torrentix-artgen <folder>
-// writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424), torrentix.ico
-// and the icon's 16-colour images as torrentix-16.png and torrentix-32.png for the Linux
-// desktop.
+// writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424), each also at
+// twice the size as name@2x.jpg for screens of twice the density, torrentix.ico with
+// torrentix@2x.ico, and for the Linux desktop the icon as torrentix-<size>.png at 16, 32, 48,
+// 64, 128 and 256 pixels and as torrentix.svg.
 // The output is committed in assets/; run this again after changing a drawing.
 #include "icondrawing.h"
 
@@ -35,13 +36,17 @@ private:
 
 // The maker's picture: its name in red bold letters across a blue background with fine
 // diagonal streaks, a small upright red bar at the left above the name and one at the
-// right below it.
-QImage makerPicture(int width, int height) {
-    QImage image(width, height, QImage::Format_RGB32);
+// right below it. Width and height are the 1x picture's; scale 2 draws the same picture with
+// four pixels for each (the grain stays one pixel fine).
+QImage makerPicture(int width, int height, int scale) {
+    QImage image(width * scale, height * scale, QImage::Format_RGB32);
     Noise noise;
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const double streak = 0.5 + 0.5 * std::sin((x + y) * 1.9 + 0.6 * std::sin(x * 0.21));
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            // The streaks as seen at the middle of this pixel, in pixels of the 1x picture.
+            const double u = (x + 0.5) / scale - 0.5;
+            const double v = (y + 0.5) / scale - 0.5;
+            const double streak = 0.5 + 0.5 * std::sin((u + v) * 1.9 + 0.6 * std::sin(u * 0.21));
             const double grain = noise.next();
             const int blue = 150 + static_cast<int>(60 * streak + 30 * grain);
             const int green = 40 + static_cast<int>(35 * streak + 15 * grain);
@@ -49,6 +54,7 @@ QImage makerPicture(int width, int height) {
             image.setPixel(x, y, qRgb(red, green, std::min(blue, 255)));
         }
     }
+    image.setDevicePixelRatio(scale); // the painter works in pixels of the 1x picture
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -84,12 +90,39 @@ QFont diagramFont() {
     return font;
 }
 
+// A line one pixel of the 1x picture wide, through the pixels from one end to the other. At
+// a higher scale the pen, as wide as that pixel, would sit centred on the pixels' corners and
+// straddle two rows; it is moved to their middles.
+void line(QPainter& painter, QPoint from, QPoint to) {
+    if (painter.device()->devicePixelRatio() > 1)
+        painter.drawLine(QLineF(from, to).translated(0.5, 0.5));
+    else
+        painter.drawLine(from, to);
+}
+
+// A rectangle's outline in such lines, one pixel wider and higher than the rectangle.
+void frame(QPainter& painter, const QRect& rect) {
+    if (painter.device()->devicePixelRatio() > 1)
+        painter.drawRect(QRectF(rect).translated(0.5, 0.5));
+    else
+        painter.drawRect(rect);
+}
+
+// One pixel of the 1x picture.
+void dot(QImage& image, int x, int y, QRgb colour) {
+    const int scale = static_cast<int>(image.devicePixelRatio());
+    for (int dy = 0; dy < scale; ++dy) {
+        for (int dx = 0; dx < scale; ++dx)
+            image.setPixel(x * scale + dx, y * scale + dy, colour);
+    }
+}
+
 // A vertical dimension line with short end ticks, from top to bottom inclusive.
 void dimensionLine(QPainter& painter, int x, int top, int bottom) {
     painter.setPen(Qt::black);
-    painter.drawLine(x, top, x, bottom);
-    painter.drawLine(x - 4, top, x + 4, top);
-    painter.drawLine(x - 4, bottom, x + 4, bottom);
+    line(painter, {x, top}, {x, bottom});
+    line(painter, {x - 4, top}, {x + 4, top});
+    line(painter, {x - 4, bottom}, {x + 4, bottom});
 }
 
 // A box of the machine set: dark brown with an orange outline, corners inclusive.
@@ -100,9 +133,11 @@ void machineBox(QPainter& painter, int left, int top, int right, int bottom) {
 
 // The side view of a hydroelectric scheme, 600 x 424 pixels: line drawing on white, all of
 // it between 77 and 567 across and 72 and 297 down, so it stays in the part of the
-// diagram window's picture box that the window shows.
-QImage diagramPicture() {
-    QImage image(600, 424, QImage::Format_RGB32);
+// diagram window's picture box that the window shows. Scale 2 draws it at twice the size,
+// with the same coordinates.
+QImage diagramPicture(int scale) {
+    QImage image(600 * scale, 424 * scale, QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(diagramFont());
@@ -113,18 +148,18 @@ QImage diagramPicture() {
     for (int y = ground.top() + 2; y < ground.bottom(); y += 3) {
         const int shift = ((y - ground.top()) / 3) % 2 == 0 ? 0 : 2;
         for (int x = ground.left() + 2 + shift; x < ground.right(); x += 4)
-            image.setPixel(x, y, stippleGrey.rgb());
+            dot(image, x, y, stippleGrey.rgb());
     }
     painter.setPen(stippleGrey);
-    painter.drawLine(ground.topLeft(), ground.bottomLeft());
-    painter.drawLine(ground.bottomLeft(), ground.bottomRight());
-    painter.drawLine(ground.bottomRight(), ground.topRight());
+    line(painter, ground.topLeft(), ground.bottomLeft());
+    line(painter, ground.bottomLeft(), ground.bottomRight());
+    line(painter, ground.bottomRight(), ground.topRight());
 
     // Reservoir with the dam wall against its left side.
     const QRect reservoir(QPoint(338, 73), QPoint(566, 121));
     painter.fillRect(reservoir, lightCyan);
     painter.setPen(Qt::black);
-    painter.drawRect(reservoir.adjusted(0, 0, -1, -1));
+    frame(painter, reservoir.adjusted(0, 0, -1, -1));
     painter.drawText(reservoir, Qt::AlignCenter, QStringLiteral("Reservoir"));
     painter.fillRect(QRect(QPoint(314, 74), QPoint(337, 121)), Qt::black);
 
@@ -137,6 +172,7 @@ QImage diagramPicture() {
     painter.drawPolygon(QPolygon({upperLeft, upperRight, lowerRight, lowerLeft}));
     painter.setBrush(Qt::NoBrush);
     painter.setPen(Qt::black);
+    // Unlike the other lines these run along the edges of a fill, and stay centred on them.
     painter.drawLine(upperLeft, lowerLeft);
     painter.drawLine(upperRight, lowerRight);
 
@@ -200,13 +236,27 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const QDir folder(QString::fromLocal8Bit(argv[1]));
-    bool ok = writeJpeg(makerPicture(150, 101), folder.filePath(QStringLiteral("banner.jpg")));
-    ok = writeJpeg(makerPicture(175, 101), folder.filePath(QStringLiteral("about.jpg"))) && ok;
-    ok = writeJpeg(diagramPicture(), folder.filePath(QStringLiteral("diagram.jpg"))) && ok;
+    bool ok = true;
+    // Qt takes name@2x.ext in place of name.ext where a screen has twice the density.
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        const auto path = [&](const char* name) {
+            return folder.filePath(QString::fromLatin1(name) + suffix + QStringLiteral(".jpg"));
+        };
+        ok = writeJpeg(makerPicture(150, 101, scale), path("banner")) && ok;
+        ok = writeJpeg(makerPicture(175, 101, scale), path("about")) && ok;
+        ok = writeJpeg(diagramPicture(scale), path("diagram")) && ok;
+    }
     ok = writeFile(torrentix::art::ProgramIcon(),
                    folder.filePath(QStringLiteral("torrentix.ico"))) &&
          ok;
-    for (const int size : {16, 32}) {
+    ok = writeFile(torrentix::art::ProgramIconAt2x(),
+                   folder.filePath(QStringLiteral("torrentix@2x.ico"))) &&
+         ok;
+    ok = writeFile(torrentix::art::ProgramIconSvg(),
+                   folder.filePath(QStringLiteral("torrentix.svg"))) &&
+         ok;
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
         const QString name = QStringLiteral("torrentix-%1.png").arg(size);
         if (!torrentix::art::ProgramIconImage(size).save(folder.filePath(name), "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(name));

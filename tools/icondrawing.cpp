@@ -1,5 +1,8 @@
 #include "icondrawing.h"
 
+#include <QColor>
+#include <QPainter>
+#include <QPolygonF>
 #include <QtEndian>
 
 #include <array>
@@ -40,19 +43,27 @@ constexpr std::array<std::array<std::uint8_t, 3>, 16> standardPalette{{
 
 using Picture = std::vector<std::vector<int>>; // [y][x], a palette index or Transparent
 
+// Where the window sheet lies in the 16 and the 32 pixel drawing.
+struct Sheet {
+    int left, right, top;
+    int step;   // columns per step down
+    int height; // top edge to bottom edge
+    int titleRows;
+    int bandRows;
+    int shadow;
+    int shadowReach; // how far the shadow runs from the corner
+};
+
+Sheet sheetFor(int size) {
+    if (size == 32)
+        return {2, 27, 3, 5, 22, 4, 2, 2, 9};
+    return {1, 13, 2, 4, 10, 2, 1, 1, 5};
+}
+
 // A window sheet seen at an angle: its top and bottom edges step down from left to right.
 Picture drawSheet(int size) {
-    const bool large = size == 32;
-    const int left = large ? 2 : 1;
-    const int right = large ? 27 : 13;
-    const int top = large ? 3 : 2;
-    const int step = large ? 5 : 4;     // columns per step down
-    const int height = large ? 22 : 10; // top edge to bottom edge
-    const int titleRows = large ? 4 : 2;
-    const int bandRows = large ? 2 : 1;
-    const int shadow = large ? 2 : 1;
-    const int shadowReach = large ? 9 : 5; // how far the shadow runs from the corner
-
+    const auto [left, right, top, step, height, titleRows, bandRows, shadow, shadowReach] =
+        sheetFor(size);
     Picture picture(size, std::vector<int>(size, Transparent));
     const auto topAt = [&](int x) { return top + (x - left) / step; };
     for (int x = left; x <= right; ++x) {
@@ -164,10 +175,116 @@ QByteArray iconImage(const Picture& picture, int bitsPerPixel) {
     return out;
 }
 
-} // namespace
+// One 32-bit icon image with its alpha: BITMAPINFOHEADER, colour rows and mask rows, bottom
+// row first.
+QByteArray iconImage(const QImage& picture) {
+    const QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const int size = image.width();
+    const int maskStride = (size + 31) / 32 * 4;
 
-QImage ProgramIconImage(int size) {
-    const Picture picture = drawSheet(size);
+    QByteArray out;
+    put32(out, 40);
+    put32(out, static_cast<std::uint32_t>(size));
+    put32(out, static_cast<std::uint32_t>(size * 2));
+    put16(out, 1);
+    put16(out, 32);
+    put32(out, 0);
+    put32(out, static_cast<std::uint32_t>((size * 4 + maskStride) * size));
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, 0);
+    put32(out, 0);
+    for (int y = size - 1; y >= 0; --y) {
+        for (int x = 0; x < size; ++x)
+            put32(out, image.pixel(x, y)); // little-endian ARGB is the file's BGRA
+    }
+    for (int y = size - 1; y >= 0; --y) {
+        QByteArray row(maskStride, '\0');
+        for (int x = 0; x < size; ++x) {
+            if (qAlpha(image.pixel(x, y)) == 0)
+                row[x / 8] = static_cast<char>(row[x / 8] | (0x80 >> (x % 8)));
+        }
+        out.append(row);
+    }
+    return out;
+}
+
+struct IconEntry {
+    QByteArray image;
+    int size;
+    int bitsPerPixel;
+};
+
+// An icon file: header, directory, then the images in the same order.
+QByteArray iconFile(const std::vector<IconEntry>& entries) {
+    const auto count = static_cast<std::uint16_t>(entries.size());
+    QByteArray out;
+    put16(out, 0);
+    put16(out, 1); // icon
+    put16(out, count);
+    std::uint32_t offset = 6 + 16 * count;
+    for (const IconEntry& entry : entries) {
+        out.append(static_cast<char>(entry.size));
+        out.append(static_cast<char>(entry.size));
+        // Colours: 0 stands for 256 or more.
+        out.append(static_cast<char>(entry.bitsPerPixel >= 8 ? 0 : 1 << entry.bitsPerPixel));
+        out.append('\0');
+        put16(out, 1);
+        put16(out, static_cast<std::uint16_t>(entry.bitsPerPixel));
+        put32(out, static_cast<std::uint32_t>(entry.image.size()));
+        put32(out, offset);
+        offset += static_cast<std::uint32_t>(entry.image.size());
+    }
+    for (const IconEntry& entry : entries)
+        out.append(entry.image);
+    return out;
+}
+
+// The 32-pixel drawing as shapes, in its own pixels, for sizes that pixels cannot serve: each
+// band is bounded by the line through the middles of the pixel drawing's steps, so that the
+// shapes, sampled at the centres of a 32 x 32 grid, give the pixel drawing back.
+struct Shape {
+    Colour colour;
+    QPolygonF outline;
+};
+
+std::vector<Shape> sheetShapes() {
+    const auto [left, right, top, step, height, titleRows, bandRows, shadow, shadowReach] =
+        sheetFor(32);
+    const double end = right + 1; // the right edge's outer side
+    const auto topAt = [&](double x) { return top - 0.5 + (x - left) / step; };
+    // A band of the sheet between two lines parallel to its top edge.
+    const auto band = [&](double x0, double x1, double from, double to) {
+        return QPolygonF({QPointF(x0, topAt(x0) + from), QPointF(x1, topAt(x1) + from),
+                          QPointF(x1, topAt(x1) + to), QPointF(x0, topAt(x0) + to)});
+    };
+    const double bottom = height + 1;          // the bottom edge's outer side, below the top
+    const double corner = topAt(end) + bottom; // the sheet's lower right corner
+    const double start = right - shadowReach;
+    // The shadow reaches up under the sheet, so that no seam shows between the two where a
+    // renderer smooths the edges.
+    const QPolygonF shade({QPointF(start, topAt(start) + bottom - 1), QPointF(end, corner - 1),
+                           QPointF(end, corner - 1 - shadowReach),
+                           QPointF(end + shadow, corner - 1 - shadowReach),
+                           QPointF(end + shadow, corner + shadow), QPointF(end, corner + shadow),
+                           QPointF(start, topAt(start) + bottom + shadow)});
+    // Each band is laid over the one before, down to the bottom edge.
+    return {
+        {DarkGrey, shade},
+        {Black, band(left, end, 0, bottom)},
+        {Cyan, band(left + 1, end - 1, 1, bottom - 1)},
+        {LightGrey, band(left + 1, end - 1, 1 + titleRows, bottom - 1)},
+        {White, band(left + 1, end - 1, 1 + titleRows + bandRows, bottom - 1)},
+    };
+}
+
+QColor paletteColour(Colour colour) {
+    const auto& rgb = standardPalette[static_cast<std::size_t>(colour)];
+    return QColor(rgb[0], rgb[1], rgb[2]);
+}
+
+QImage pixelImage(const Picture& picture) {
+    const int size = static_cast<int>(picture.size());
     QImage image(size, size, QImage::Format_ARGB32);
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -183,34 +300,85 @@ QImage ProgramIconImage(int size) {
     return image;
 }
 
-QByteArray ProgramIcon() {
-    const QByteArray images[] = {
-        iconImage(drawSheet(32), 1),
-        iconImage(drawSheet(32), 4),
-        iconImage(drawSheet(16), 4),
-    };
-    const int sizes[] = {32, 32, 16};
-    const int bits[] = {1, 4, 4};
-
-    QByteArray out;
-    put16(out, 0);
-    put16(out, 1); // icon
-    put16(out, 3);
-    std::uint32_t offset = 6 + 3 * 16;
-    for (int i = 0; i < 3; ++i) {
-        out.append(static_cast<char>(sizes[i]));
-        out.append(static_cast<char>(sizes[i]));
-        out.append(static_cast<char>(1 << bits[i])); // colours
-        out.append('\0');
-        put16(out, 1);
-        put16(out, static_cast<std::uint16_t>(bits[i]));
-        put32(out, static_cast<std::uint32_t>(images[i].size()));
-        put32(out, offset);
-        offset += static_cast<std::uint32_t>(images[i].size());
+// Drawn at eight times the size without smoothing, then each pixel made the mean of the 64
+// it stands for, in whole numbers, so the result is the same on every machine. Smoothed
+// shapes painted over one another would also let the lower ones tint the edges they share
+// with the upper ones.
+QImage smoothImage(int size) {
+    constexpr int fine = 8;
+    QImage image(size * fine, size * fine, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.scale(size * fine / 32.0, size * fine / 32.0);
+    for (const Shape& shape : sheetShapes()) {
+        painter.setBrush(paletteColour(shape.colour));
+        painter.drawPolygon(shape.outline);
     }
-    for (const QByteArray& image : images)
-        out.append(image);
+    painter.end();
+
+    QImage reduced(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            int covered = 0, red = 0, green = 0, blue = 0; // every fine pixel is clear or opaque
+            for (int dy = 0; dy < fine; ++dy) {
+                for (int dx = 0; dx < fine; ++dx) {
+                    const QRgb pixel = image.pixel(x * fine + dx, y * fine + dy);
+                    if (qAlpha(pixel) == 0)
+                        continue;
+                    ++covered;
+                    red += qRed(pixel);
+                    green += qGreen(pixel);
+                    blue += qBlue(pixel);
+                }
+            }
+            const auto mean = [&](int sum) { return covered ? (sum + covered / 2) / covered : 0; };
+            reduced.setPixel(x, y,
+                             qRgba(mean(red), mean(green), mean(blue),
+                                   (255 * covered + fine * fine / 2) / (fine * fine)));
+        }
+    }
+    return reduced;
+}
+
+} // namespace
+
+QImage ProgramIconImage(int size) {
+    if (size == 16 || size == 32)
+        return pixelImage(drawSheet(size));
+    return smoothImage(size);
+}
+
+QByteArray ProgramIconSvg() {
+    QByteArray out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                     "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+                     "viewBox=\"0 0 32 32\">\n";
+    for (const Shape& shape : sheetShapes()) {
+        out += "  <path fill=\"" + paletteColour(shape.colour).name().toLatin1() + "\" d=\"";
+        for (qsizetype i = 0; i < shape.outline.size(); ++i) {
+            const QPointF& point = shape.outline[i];
+            out += (i == 0 ? "M" : " L") + QByteArray::number(point.x(), 'g', 6) + ',' +
+                   QByteArray::number(point.y(), 'g', 6);
+        }
+        out += " Z\"/>\n";
+    }
+    out += "</svg>\n";
     return out;
+}
+
+QByteArray ProgramIcon() {
+    return iconFile({
+        {iconImage(drawSheet(32), 1), 32, 1},
+        {iconImage(drawSheet(32), 4), 32, 4},
+        {iconImage(drawSheet(16), 4), 16, 4},
+    });
+}
+
+QByteArray ProgramIconAt2x() {
+    return iconFile({
+        {iconImage(ProgramIconImage(64)), 64, 32},
+        {iconImage(ProgramIconImage(32)), 32, 32},
+    });
 }
 
 } // namespace torrentix::art

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Builds the .deb from a build folder with CPack and checks its control fields and files.
+"""Builds the .deb from a build folder with CPack and checks its control fields and files, and
+that lintian finds neither errors nor warnings in it.
 
     check_deb.py <build folder> <output folder>
 """
@@ -70,8 +71,12 @@ def main():
     wanted = sorted([
         "./usr/bin/torrentix",
         "./usr/share/applications/torrentix.desktop",
-        "./usr/share/icons/hicolor/16x16/apps/torrentix.png",
-        "./usr/share/icons/hicolor/32x32/apps/torrentix.png",
+        *(f"./usr/share/icons/hicolor/{size}x{size}/apps/torrentix.png"
+          for size in (16, 32, 48, 64, 128, 256)),
+        "./usr/share/icons/hicolor/scalable/apps/torrentix.svg",
+        "./usr/share/man/man1/torrentix.1.gz",
+        "./usr/share/doc/torrentix/changelog.gz",
+        "./usr/share/doc/torrentix/copyright",
         "./usr/share/metainfo/org.example.torrentix.metainfo.xml",
     ])
     check(files == wanted, f"package files: {files}, wanted {wanted}")
@@ -80,6 +85,11 @@ def main():
         check(owner == "root/root", f"not owned by root: {line}")
         if line.split()[-1] == "./usr/bin/torrentix":
             check(permissions == "-rwxr-xr-x", f"program permissions: {permissions}")
+
+    # Debian's own bar, with its default profile. (It warns that it runs as root, in CI.)
+    lintian = subprocess.run(["lintian", "--fail-on", "error,warning", deb],
+                             capture_output=True, text=True)
+    check(lintian.returncode == 0, "lintian:\n" + lintian.stdout + lintian.stderr)
     return report()
 
 

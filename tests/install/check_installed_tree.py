@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 """Installs a build into a staging folder and checks what a desktop needs is there and agrees:
-the program, its menu entry, its AppStream data and its icons.
+the program, its menu entry, its AppStream data, its icons, its manual page and its
+changelog and copyright file.
 
     check_installed_tree.py <build folder> <staging folder>
 """
 import configparser
+import gzip
 import os
 import shutil
 import struct
@@ -13,6 +15,7 @@ import sys
 import xml.etree.ElementTree as ElementTree
 
 failures = []
+ICON_SIZES = (16, 32, 48, 64, 128, 256)
 
 
 def check(condition, message):
@@ -38,8 +41,11 @@ def main():
         "bin/torrentix",
         "share/applications/torrentix.desktop",
         "share/metainfo/org.example.torrentix.metainfo.xml",
-        "share/icons/hicolor/16x16/apps/torrentix.png",
-        "share/icons/hicolor/32x32/apps/torrentix.png",
+        *(f"share/icons/hicolor/{size}x{size}/apps/torrentix.png" for size in ICON_SIZES),
+        "share/icons/hicolor/scalable/apps/torrentix.svg",
+        "share/man/man1/torrentix.1.gz",
+        "share/doc/torrentix/changelog.gz",
+        "share/doc/torrentix/copyright",
     ])
     check(found == wanted, f"installed files: {found}, wanted {wanted}")
 
@@ -50,10 +56,23 @@ def main():
     check("RPATH" not in dynamic and "RUNPATH" not in dynamic,
           "the installed program carries a library search path")
 
-    for size in (16, 32):
+    for size in ICON_SIZES:
         icon = os.path.join(stage, f"share/icons/hicolor/{size}x{size}/apps/torrentix.png")
         if os.path.exists(icon):
             check(png_size(icon) == (size, size), f"{icon}: {png_size(icon)}")
+    svg = os.path.join(stage, "share/icons/hicolor/scalable/apps/torrentix.svg")
+    if os.path.exists(svg):
+        root = ElementTree.parse(svg).getroot()
+        check(root.tag == "{http://www.w3.org/2000/svg}svg", f"{svg} is no SVG: {root.tag}")
+
+    # The manual page and the changelog name this version first thing (after comments).
+    for name, wanted_text in (("share/man/man1/torrentix.1.gz", '"Torrentix 1.00"'),
+                              ("share/doc/torrentix/changelog.gz", "torrentix (1.00) ")):
+        path = os.path.join(stage, name)
+        if os.path.exists(path):
+            with gzip.open(path, "rt", encoding="utf-8") as f:
+                first = next(line for line in f if not line.startswith('.\\"'))
+            check(wanted_text in first, f"{name} begins {first!r}, not with {wanted_text}")
 
     entry = configparser.ConfigParser(interpolation=None)
     entry.optionxform = str

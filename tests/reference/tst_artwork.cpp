@@ -1,5 +1,9 @@
 // The pictures the windows show, checked as the program stores them: sizes, and the
-// diagram's elements where its description puts them.
+// diagram's elements where its description puts them. Every check runs on the pictures and
+// again on their twins for screens of twice the density (name@2x.jpg), brought back to the
+// first size: the same drawing at twice the resolution.
+#include "picturebox.h"
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
@@ -10,8 +14,18 @@
 #include <algorithm>
 
 namespace {
+// The picture of the current scale: 1, or 2 for the name@2x twin.
+QString atScale(QString path) {
+    QFETCH_GLOBAL(int, scale);
+    return scale == 1 ? path
+                      : path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
 QImage diagram() {
-    return QImage(QStringLiteral(":/assets/diagram.jpg")).convertToFormat(QImage::Format_RGB32);
+    QFETCH_GLOBAL(int, scale);
+    const QImage image = QImage(atScale(QStringLiteral(":/assets/diagram.jpg")))
+                             .convertToFormat(QImage::Format_RGB32);
+    return image.scaled(image.size() / scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
 // The drawing's extent; the rest of the picture is white.
@@ -64,6 +78,7 @@ double difference(const QImage& a, const QImage& b) {
 class TestArtwork : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase_data();
     void pictures_data();
     void pictures();
     void diagramColours_data();
@@ -79,6 +94,12 @@ private slots:
     void diagramWaterHeadReadsUpwards();
 };
 
+void TestArtwork::initTestCase_data() {
+    QTest::addColumn<int>("scale");
+    QTest::newRow("1x") << 1;
+    QTest::newRow("2x") << 2;
+}
+
 void TestArtwork::pictures_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QSize>("size");
@@ -88,12 +109,30 @@ void TestArtwork::pictures_data() {
 }
 
 void TestArtwork::pictures() {
+    QFETCH_GLOBAL(int, scale);
     QFETCH(QString, path);
     QFETCH(QSize, size);
-    QImageReader reader(path);
+    QImageReader reader(atScale(path));
     QCOMPARE(reader.format(), QByteArray("jpeg"));
-    QCOMPARE(reader.size(), size);
-    QVERIFY(!reader.read().isNull());
+    QCOMPARE(reader.size(), size * scale);
+    const QImage picture = reader.read().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!picture.isNull());
+
+    // On a screen of this density (this test runs at scale 2 as well) a picture box showing
+    // the picture draws these very pixels, at the picture's own size.
+    if (qRound(qApp->devicePixelRatio()) != scale)
+        return;
+    torrentix::PictureBox box;
+    box.setPicture(path);
+    box.resize(size + QSize(4, 4)); // the border is 2 pixels wide
+    const QImage shown = box.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), (size + QSize(4, 4)) * scale);
+    int wrong = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x)
+            wrong += shown.pixel(x + 2 * scale, y + 2 * scale) != picture.pixel(x, y) ? 1 : 0;
+    }
+    QCOMPARE(wrong, 0);
 }
 
 void TestArtwork::diagramColours_data() {
