@@ -1,5 +1,6 @@
 #include "frm_hydropower.h"
 
+#include "copying.h"
 #include "messages.h"
 #include "numberrules.h"
 #include "ui_frm_hydropower.h"
@@ -24,6 +25,8 @@ Frm_Hydropower::Frm_Hydropower(Windows windows) : windows_(windows) {
     OnClick(ui->Command4, [this] { Command4_Click(); });
     OnClick(ui->Command5, [this] { Command5_Click(); });
     OnClick(ui->Command6, [this] { Command6_Click(); });
+    // The results can be copied, exactly as shown.
+    new CopyableTexts(*this, {ui->Lbl_v, ui->Lbl_v2});
 }
 
 Frm_Hydropower::~Frm_Hydropower() = default;

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -85,6 +87,8 @@ private slots:
     void exitAndCloseBoxUnload_data();
     void exitAndCloseBoxUnload();
     void decimalSeparatorOfLocale();
+    void copyResults_data();
+    void copyResults();
 };
 
 void TestCalculatorSolve::workedExamples_data() {
@@ -482,6 +486,82 @@ void TestCalculatorSolve::decimalSeparatorOfLocale() {
     f.solve();
     QCOMPARE(f.label("Lbl_v")->text(), "4193" + QString::fromUtf8(expected) + "775");
     QCOMPARE(f.label("Lbl_v2")->text(), "4" + QString::fromUtf8(expected) + "193775");
+}
+
+void TestCalculatorSolve::copyResults_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("focus");     // where the keyboard focus is meanwhile
+    QTest::addColumn<bool>("boxSelection"); // the input box then gets a selection of its own
+    for (const char* name : {"Lbl_v", "Lbl_v2"}) {
+        for (const char* how : {"drag", "double click", "context menu"}) {
+            for (const char* focus : {"Command1", "Txt_Q"})
+                QTest::addRow("%s, %s, focus on %s", name, how, focus)
+                    << name << how << focus << false;
+        }
+        QTest::addRow("%s, drag, then a selection in the box", name) << name << "drag"
+                                                                     << "Txt_Q" << true;
+    }
+}
+
+void TestCalculatorSolve::copyResults() {
+    // A result is copied exactly as shown, by mouse and Ctrl+C or by its context menu, and the
+    // keyboard focus stays where it was.
+    QFETCH(QString, name);
+    QFETCH(QString, how);
+    QFETCH(QString, focus);
+    QFETCH(bool, boxSelection);
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
+    f.type("-10", "50", "90", "95");
+    f.solve();
+    f.reset();
+    f.type("10", "50", "90", "95");
+    f.solve();
+    QWidget* focused = f.calculator->findChild<QWidget*>(focus);
+    focused->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->clear();
+    QLabel* label = f.label(qPrintable(name));
+    const QPoint middle(label->width() / 2, label->height() / 2);
+    label->grab(); // the user sees the result before reaching for it
+
+    if (how == "drag") {
+        // From the first character to the last, across the centred text.
+        const int width = label->fontMetrics().horizontalAdvance(label->text());
+        const QPoint first((label->width() - width) / 2 + 1, middle.y());
+        const QPoint last = first + QPoint(width - 2, 0);
+        QTest::mousePress(label, Qt::LeftButton, {}, first);
+        QTest::mouseMove(label, middle);
+        QTest::mouseMove(label, last);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, last);
+    } else if (how == "double click") {
+        QTest::mouseDClick(label, Qt::LeftButton, {}, middle);
+    }
+    if (how == "context menu") {
+        // What the window system makes of a right click on the result.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, middle, label->mapToGlobal(middle));
+        QApplication::sendEvent(label, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QAction* copy = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Copy")))
+                copy = action;
+        QVERIFY(copy != nullptr);
+        QVERIFY(copy->isEnabled());
+        copy->trigger();
+        menu->close();
+    } else {
+        QCOMPARE(label->selectedText(), label->text());
+        if (boxSelection)
+            f.box("Txt_Q")->selectAll();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    }
+    const QString expected = boxSelection ? f.box("Txt_Q")->text() : label->text();
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
 }
 
 QTEST_MAIN(TestCalculatorSolve)
