@@ -4,6 +4,7 @@
 #include "palettes.h"
 #include "programfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -40,6 +41,8 @@ private slots:
     void longMistakeTextWraps();
     void hiddenLabelsComeBackAsTheyWere();
     void pictureShowsBannerUnscaled();
+    void inputsTellTheirCaptionAndUnit_data();
+    void inputsTellTheirCaptionAndUnit();
 };
 
 void TestCalculatorDesign::window() {
@@ -357,6 +360,45 @@ void TestCalculatorDesign::pictureShowsBannerUnscaled() {
     const QImage unfocused = picture->grab().toImage();
     picture->setFocus(Qt::TabFocusReason);
     QCOMPARE(picture->grab().toImage(), unfocused);
+}
+
+void TestCalculatorDesign::inputsTellTheirCaptionAndUnit_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("caption"); // the label on its row
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("Txt_Q") << "Txt_Q"
+                           << "Label1"
+                           << "Cubic meters per second";
+    QTest::newRow("Txt_H") << "Txt_H"
+                           << "Label2"
+                           << "meters";
+    QTest::newRow("Txt_n") << "Txt_n"
+                           << "Label8"
+                           << "percent";
+    QTest::newRow("Txt_m") << "Txt_m"
+                           << "Label9"
+                           << "percent";
+}
+
+void TestCalculatorDesign::inputsTellTheirCaptionAndUnit() {
+    // What a screen reader finds on an input box: its caption as name, labelled by the caption
+    // label, and its unit as description.
+    QFETCH(QString, box);
+    QFETCH(QString, caption);
+    QFETCH(QString, unit);
+    RunningProgram f;
+    QAccessibleInterface* input = QAccessible::queryAccessibleInterface(f.box(qPrintable(box)));
+    QAccessibleInterface* label =
+        QAccessible::queryAccessibleInterface(f.label(qPrintable(caption)));
+    QVERIFY(input != nullptr && label != nullptr);
+    QCOMPARE(input->text(QAccessible::Name), f.label(qPrintable(caption))->text());
+    QCOMPARE(input->text(QAccessible::Description), unit);
+    QStringList labelledBy;
+    for (const auto& relation : input->relations(QAccessible::Label))
+        labelledBy.append(relation.first->object()->objectName());
+    QCOMPARE(labelledBy, QStringList{caption});
+    // The captions stay as they were: no access key.
+    QVERIFY(!f.label(qPrintable(caption))->text().contains(QLatin1Char('&')));
 }
 
 QTEST_MAIN(TestCalculatorDesign)
