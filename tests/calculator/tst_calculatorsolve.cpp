@@ -2,6 +2,7 @@
 // checks with their message boxes and mistake text, and input of every odd kind.
 #include "programfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -89,6 +90,8 @@ private slots:
     void decimalSeparatorOfLocale();
     void copyResults_data();
     void copyResults();
+    void screenReaderHearsTheOutcome_data();
+    void screenReaderHearsTheOutcome();
 };
 
 void TestCalculatorSolve::workedExamples_data() {
@@ -562,6 +565,83 @@ void TestCalculatorSolve::copyResults() {
     QCOMPARE(QApplication::clipboard()->text(), expected);
     QCOMPARE(QApplication::focusWidget(), focused);
     QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+namespace {
+// The window's notification for screen readers: the control whose accessible role says so.
+QWidget* notificationOf(QWidget* window) {
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(child);
+        if (object != nullptr && object->role() == QAccessible::Notification)
+            return child;
+    }
+    return nullptr;
+}
+
+// Writes "shown: <name>" each time the notification appears, which is when Qt tells a screen
+// reader of it (a "showing" state change); a screen reader then reads out its name.
+class NotificationListener : public QObject {
+public:
+    explicit NotificationListener(QWidget* notification) { notification->installEventFilter(this); }
+    QStringList heard;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            heard.append(QStringLiteral("shown: ") +
+                         QAccessible::queryAccessibleInterface(watched)->text(QAccessible::Name));
+        return false;
+    }
+};
+} // namespace
+
+void TestCalculatorSolve::screenReaderHearsTheOutcome_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("results") << QStringList{"10", "50", "90", "95"} << QStringList()
+                             << separated("Available Power 4193.775 kW or 4.193775 MW");
+    QTest::newRow("negative result")
+        << QStringList{"-10", "50", "90", "95"} << QStringList{negative} << mistake;
+    QTest::newRow("mistake") << QStringList{"abc", "1", "1", "1"} << QStringList() << mistake;
+    QTest::newRow("zero, after its message")
+        << QStringList{"0", "50", "90", "95"} << QStringList{zero} << mistake;
+}
+
+void TestCalculatorSolve::screenReaderHearsTheOutcome() {
+    // After a press of Solve a notification appears that names what the window now shows, and
+    // the keyboard focus stays on Solve, in the designed tab cycle.
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, heard);
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
+    QWidget* notification = notificationOf(f.calculator);
+    QVERIFY(notification != nullptr);
+    QVERIFY(!notification->isVisible()); // nothing to tell yet
+    NotificationListener listener(notification);
+    f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+    QPushButton* solve = f.button("Command1");
+    solve->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(solve, Qt::Key_Space);
+    QCOMPARE(f.messages(), messages);
+    QCOMPARE(listener.heard, QStringList{QStringLiteral("shown: ") + heard});
+    // Its name comes with its appearance, not through a change of the accessible name, whose
+    // change events some screen readers fail on.
+    QVERIFY(notification->accessibleName().isEmpty());
+    // Drawn nowhere, never focused.
+    QVERIFY(notification->size().isEmpty());
+    QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(QApplication::focusWidget(), solve);
+    QTest::keyClick(solve, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.button("Command2"));
+    // Pressed again, it is said again, though nothing changed.
+    listener.heard.clear();
+    f.solve();
+    QCOMPARE(listener.heard, QStringList{QStringLiteral("shown: ") + heard});
+    // Reset takes it away: nothing is left to be found and read out.
+    f.reset();
+    QVERIFY(QAccessible::queryAccessibleInterface(notification)->state().invisible);
 }
 
 QTEST_MAIN(TestCalculatorSolve)
