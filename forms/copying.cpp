@@ -58,9 +58,12 @@ bool CopyableTexts::forwardOntoText(QLabel& label, QMouseEvent& event) {
         return false;
     QMouseEvent onText(event.type(), QPointF(event.position().x(), bottom), event.globalPosition(),
                        event.button(), event.buttons(), event.modifiers(), event.pointingDevice());
-    forwarding_ = true;
+    struct Forwarding {
+        bool& flag;
+        explicit Forwarding(bool& f) : flag(f) { flag = true; }
+        ~Forwarding() { flag = false; }
+    } forwarding(forwarding_);
     QCoreApplication::sendEvent(&label, &onText);
-    forwarding_ = false;
     event.setAccepted(onText.isAccepted());
     return true;
 }

@@ -33,7 +33,8 @@ private:
     void dropOtherSelections(const QLabel& label) const;
     // A context menu with Copy and Select All: a label without focus gets none of its own.
     void showMenu(QLabel& label, const QPoint& where);
-    // Whether the mouse event fell below the text and went to it moved up onto the text.
+    // Hands a mouse event that fell below the text to the label moved up onto the text's last
+    // line; whether it did.
     bool forwardOntoText(QLabel& label, QMouseEvent& event);
 
     QWidget& window_;
