@@ -1,5 +1,6 @@
 #include "frm_hydropower.h"
 
+#include "copying.h"
 #include "messages.h"
 #include "numberrules.h"
 #include "ui_frm_hydropower.h"
@@ -17,13 +18,16 @@ double numberIn(const QLineEdit* box) {
 const QString mistake = QStringLiteral("OOOps..A Mistake !");
 } // namespace
 
-Frm_Hydropower::Frm_Hydropower(Windows windows) : windows_(windows) {
+Frm_Hydropower::Frm_Hydropower(Windows windows)
+    : windows_(windows), announcement_(new Announcement(*this)) {
     OnClick(ui->Command1, [this] { Command1_Click(); });
     OnClick(ui->Command2, [this] { Command2_Click(); });
     OnClick(ui->Command3, [this] { Command3_Click(); });
     OnClick(ui->Command4, [this] { Command4_Click(); });
     OnClick(ui->Command5, [this] { Command5_Click(); });
     OnClick(ui->Command6, [this] { Command6_Click(); });
+    // The results can be copied, exactly as shown.
+    new CopyableTexts(*this, {ui->Lbl_v, ui->Lbl_v2});
 }
 
 Frm_Hydropower::~Frm_Hydropower() = default;
@@ -31,6 +35,7 @@ Frm_Hydropower::~Frm_Hydropower() = default;
 void Frm_Hydropower::Command1_Click() {
     try {
         Solve();
+        AnnounceOutcome();
     } catch (const NumberOutOfRange&) {
         // Nothing is shown and the inputs stay as typed, for the user to correct.
         ShowMessage(this, QStringLiteral("A number is too large to compute. "
@@ -95,6 +100,7 @@ void Frm_Hydropower::Command2_Click() {
         label->setText(QString());
     for (QLabel* label : resultLabels())
         label->setVisible(true);
+    announcement_->Withdraw();
 }
 
 void Frm_Hydropower::Command3_Click() {
@@ -120,6 +126,17 @@ std::array<QLabel*, 6> Frm_Hydropower::resultLabels() const {
 void Frm_Hydropower::HideResults() {
     for (QLabel* label : resultLabels())
         label->setVisible(false);
+}
+
+void Frm_Hydropower::AnnounceOutcome() {
+    // What is shown, in reading order: "Available Power 4193.775 kW or 4.193775 MW".
+    QStringList shown;
+    for (const QLabel* label :
+         {ui->Lbl_e, ui->Lbl_n, ui->Lbl_v, ui->Lbl_q, ui->Lbl_y, ui->Lbl_v2, ui->Lbl_o}) {
+        if (label->isVisibleTo(this) && !label->text().isEmpty())
+            shown.append(label->text());
+    }
+    announcement_->Announce(shown.join(QLatin1Char(' ')));
 }
 
 } // namespace torrentix

@@ -1,6 +1,7 @@
 // The calculator window: four inputs, Solve and Reset, and the way to the other windows.
 #pragma once
 
+#include "announcement.h"
 #include "form.h"
 #include "shell.h"
 
@@ -39,8 +40,12 @@ private:
     // The six labels a refused input hides and Reset shows again, in that order.
     std::array<QLabel*, 6> resultLabels() const;
     void HideResults();
+    // Tells a screen reader what the press left on the window: the mistake text, or the
+    // power with its units.
+    void AnnounceOutcome();
 
     Windows windows_;
+    Announcement* announcement_; // owned by the window
 };
 
 } // namespace torrentix

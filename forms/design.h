@@ -1,13 +1,19 @@
 // What a window's design needs beyond what a Designer form can hold.
 #pragma once
 
+class QColor;
 class QWidget;
 
 namespace torrentix {
 
 // Gives every control its designed font size: forms hold whole point sizes only, so
 // sizes such as 8.25 pt stand in a control's "pointSizeF" property. Also maps the design's
-// font faces onto faces this desktop has. Call right after setupUi.
+// font faces onto faces this desktop has, and keeps the designed colours readable under the
+// desktop's palette (see below). Call right after setupUi.
 void ApplyDesign(QWidget& window);
+
+// The contrast ratio of two colours as WCAG defines it: from 1 (the same lightness) to 21
+// (black on white). Text needs at least 4.5 to be read comfortably.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 } // namespace torrentix

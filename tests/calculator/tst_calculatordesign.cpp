@@ -1,12 +1,20 @@
 // The calculator window as it opens: every control where it belongs, how it looks, and how
 // the keyboard moves through it.
+#include "design.h"
+#include "palettes.h"
 #include "programfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 
+#include <optional>
+
+using torrentix::testing::desktopPalette;
+using torrentix::testing::DesktopPalette;
+using torrentix::testing::desktopPaletteNames;
 using torrentix::testing::RunningProgram;
 using torrentix::testing::twips;
 
@@ -33,6 +41,8 @@ private slots:
     void longMistakeTextWraps();
     void hiddenLabelsComeBackAsTheyWere();
     void pictureShowsBannerUnscaled();
+    void inputsTellTheirCaptionAndUnit_data();
+    void inputsTellTheirCaptionAndUnit();
 };
 
 void TestCalculatorDesign::window() {
@@ -167,25 +177,66 @@ void TestCalculatorDesign::captionsFitTheirBoxes() {
 
 void TestCalculatorDesign::colours_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("palette");   // the desktop's; empty: the one the tests start with
+    QTest::addColumn<bool>("whileRunning"); // the desktop palette changes while the window is open
     QTest::addColumn<QColor>("background");
-    QTest::addColumn<QColor>("text");
+    QTest::addColumn<QColor>("text"); // invalid: any readable colour of the designed hue
     const QColor text = QApplication::palette().color(QPalette::WindowText);
-    QTest::newRow("kW bar light yellow") << "Lbl_v" << QColor(255, 255, 192) << text;
-    QTest::newRow("MW bar yellow") << "Lbl_v2" << QColor(255, 255, 0) << text;
-    QTest::newRow("hint light green") << "Lbl_p" << QColor(192, 255, 192) << text;
-    QTest::newRow("mistake navy") << "Lbl_e" << face() << QColor(0, 0, 128);
-    QTest::newRow("heading") << "Label7" << face() << text;
-    QTest::newRow("Available Power") << "Lbl_n" << face() << text;
+    const QString light;
+    QTest::newRow("kW bar light yellow")
+        << "Lbl_v" << light << false << QColor(255, 255, 192) << text;
+    QTest::newRow("MW bar yellow") << "Lbl_v2" << light << false << QColor(255, 255, 0) << text;
+    QTest::newRow("hint light green") << "Lbl_p" << light << false << QColor(192, 255, 192) << text;
+    QTest::newRow("mistake navy") << "Lbl_e" << light << false << face() << QColor(0, 0, 128);
+    QTest::newRow("heading") << "Label7" << light << false << face() << text;
+    QTest::newRow("Available Power") << "Lbl_n" << light << false << face() << text;
+
+    // Under dark and high-contrast palettes the designed backgrounds stay and keep dark text,
+    // the navy mistake text turns a blue that reads on the desktop's background, and the rest
+    // takes the desktop's own colours.
+    for (const QString& palette : desktopPaletteNames()) {
+        const QPalette desktop = desktopPalette(palette);
+        const QColor theirFace = desktop.color(QPalette::Window);
+        const QColor theirText = desktop.color(QPalette::WindowText);
+        for (const bool whileRunning : {false, true}) {
+            auto row = [&](const char* what, const char* name, const QColor& background,
+                           const QColor& text) {
+                QTest::addRow("%s, %s%s", what, qPrintable(palette),
+                              whileRunning ? " while open" : "")
+                    << QString::fromLatin1(name) << palette << whileRunning << background << text;
+            };
+            row("kW bar light yellow", "Lbl_v", QColor(255, 255, 192), Qt::black);
+            row("MW bar yellow", "Lbl_v2", QColor(255, 255, 0), Qt::black);
+            row("hint light green", "Lbl_p", QColor(192, 255, 192), Qt::black);
+            row("mistake navy", "Lbl_e", theirFace, QColor());
+            row("heading", "Label7", theirFace, theirText);
+            row("Available Power", "Lbl_n", theirFace, theirText);
+        }
+    }
 }
 
 void TestCalculatorDesign::colours() {
     QFETCH(QString, name);
+    QFETCH(QString, palette);
+    QFETCH(bool, whileRunning);
     QFETCH(QColor, background);
     QFETCH(QColor, text);
+    std::optional<DesktopPalette> desktop;
+    if (!whileRunning)
+        desktop.emplace(palette);
     RunningProgram f;
+    if (whileRunning)
+        desktop.emplace(palette);
     QLabel* label = f.calculator->findChild<QLabel*>(name);
     QCOMPARE(label->palette().color(QPalette::Window), background);
-    QCOMPARE(label->palette().color(QPalette::WindowText), text);
+    const QColor shown = label->palette().color(QPalette::WindowText);
+    if (text.isValid())
+        QCOMPARE(shown, text);
+    else
+        QCOMPARE(shown.hslHue(), QColor(0, 0, 128).hslHue());
+    // Whatever the palette, the text reads on its background (WCAG: at least 4.5 to 1).
+    QVERIFY2(torrentix::ContrastRatio(shown, background) >= 4.5,
+             qPrintable(shown.name() + " on " + background.name()));
     // What is painted: the box is filled edge to edge with its background.
     const QImage image = label->grab().toImage();
     QCOMPARE(image.pixelColor(image.width() - 1, image.height() - 1), background);
@@ -309,6 +360,45 @@ void TestCalculatorDesign::pictureShowsBannerUnscaled() {
     const QImage unfocused = picture->grab().toImage();
     picture->setFocus(Qt::TabFocusReason);
     QCOMPARE(picture->grab().toImage(), unfocused);
+}
+
+void TestCalculatorDesign::inputsTellTheirCaptionAndUnit_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("caption"); // the label on its row
+    QTest::addColumn<QString>("unit");
+    QTest::newRow("Txt_Q") << "Txt_Q"
+                           << "Label1"
+                           << "Cubic meters per second";
+    QTest::newRow("Txt_H") << "Txt_H"
+                           << "Label2"
+                           << "meters";
+    QTest::newRow("Txt_n") << "Txt_n"
+                           << "Label8"
+                           << "percent";
+    QTest::newRow("Txt_m") << "Txt_m"
+                           << "Label9"
+                           << "percent";
+}
+
+void TestCalculatorDesign::inputsTellTheirCaptionAndUnit() {
+    // What a screen reader finds on an input box: its caption as name, labelled by the caption
+    // label, and its unit as description.
+    QFETCH(QString, box);
+    QFETCH(QString, caption);
+    QFETCH(QString, unit);
+    RunningProgram f;
+    QAccessibleInterface* input = QAccessible::queryAccessibleInterface(f.box(qPrintable(box)));
+    QAccessibleInterface* label =
+        QAccessible::queryAccessibleInterface(f.label(qPrintable(caption)));
+    QVERIFY(input != nullptr && label != nullptr);
+    QCOMPARE(input->text(QAccessible::Name), f.label(qPrintable(caption))->text());
+    QCOMPARE(input->text(QAccessible::Description), unit);
+    QStringList labelledBy;
+    for (const auto& relation : input->relations(QAccessible::Label))
+        labelledBy.append(relation.first->object()->objectName());
+    QCOMPARE(labelledBy, QStringList{caption});
+    // The captions stay as they were: no access key.
+    QVERIFY(!f.label(qPrintable(caption))->text().contains(QLatin1Char('&')));
 }
 
 QTEST_MAIN(TestCalculatorDesign)

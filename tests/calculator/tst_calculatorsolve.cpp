@@ -2,10 +2,13 @@
 // checks with their message boxes and mistake text, and input of every odd kind.
 #include "programfixture.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QElapsedTimer>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -85,6 +88,10 @@ private slots:
     void exitAndCloseBoxUnload_data();
     void exitAndCloseBoxUnload();
     void decimalSeparatorOfLocale();
+    void copyResults_data();
+    void copyResults();
+    void screenReaderHearsTheOutcome_data();
+    void screenReaderHearsTheOutcome();
 };
 
 void TestCalculatorSolve::workedExamples_data() {
@@ -482,6 +489,159 @@ void TestCalculatorSolve::decimalSeparatorOfLocale() {
     f.solve();
     QCOMPARE(f.label("Lbl_v")->text(), "4193" + QString::fromUtf8(expected) + "775");
     QCOMPARE(f.label("Lbl_v2")->text(), "4" + QString::fromUtf8(expected) + "193775");
+}
+
+void TestCalculatorSolve::copyResults_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("focus");     // where the keyboard focus is meanwhile
+    QTest::addColumn<bool>("boxSelection"); // the input box then gets a selection of its own
+    for (const char* name : {"Lbl_v", "Lbl_v2"}) {
+        for (const char* how : {"drag", "double click", "context menu"}) {
+            for (const char* focus : {"Command1", "Txt_Q"})
+                QTest::addRow("%s, %s, focus on %s", name, how, focus)
+                    << name << how << focus << false;
+        }
+        QTest::addRow("%s, drag, then a selection in the box", name) << name << "drag"
+                                                                     << "Txt_Q" << true;
+    }
+}
+
+void TestCalculatorSolve::copyResults() {
+    // A result is copied exactly as shown, by mouse and Ctrl+C or by its context menu, and the
+    // keyboard focus stays where it was.
+    QFETCH(QString, name);
+    QFETCH(QString, how);
+    QFETCH(QString, focus);
+    QFETCH(bool, boxSelection);
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
+    f.type("-10", "50", "90", "95");
+    f.solve();
+    f.reset();
+    f.type("10", "50", "90", "95");
+    f.solve();
+    QWidget* focused = f.calculator->findChild<QWidget*>(focus);
+    focused->setFocus(Qt::TabFocusReason);
+    QApplication::clipboard()->clear();
+    QLabel* label = f.label(qPrintable(name));
+    const QPoint middle(label->width() / 2, label->height() / 2);
+    label->grab(); // the user sees the result before reaching for it
+
+    if (how == "drag") {
+        // From the first character to the last, across the centred text.
+        const int width = label->fontMetrics().horizontalAdvance(label->text());
+        const QPoint first((label->width() - width) / 2 + 1, middle.y());
+        const QPoint last = first + QPoint(width - 2, 0);
+        QTest::mousePress(label, Qt::LeftButton, {}, first);
+        QTest::mouseMove(label, middle);
+        QTest::mouseMove(label, last);
+        QTest::mouseRelease(label, Qt::LeftButton, {}, last);
+    } else if (how == "double click") {
+        QTest::mouseDClick(label, Qt::LeftButton, {}, middle);
+    }
+    if (how == "context menu") {
+        // What the window system makes of a right click on the result.
+        QContextMenuEvent click(QContextMenuEvent::Mouse, middle, label->mapToGlobal(middle));
+        QApplication::sendEvent(label, &click);
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu != nullptr);
+        QAction* copy = nullptr;
+        for (QAction* action : menu->actions())
+            if (action->text().remove(QLatin1Char('&')).startsWith(QLatin1String("Copy")))
+                copy = action;
+        QVERIFY(copy != nullptr);
+        QVERIFY(copy->isEnabled());
+        copy->trigger();
+        menu->close();
+    } else {
+        QCOMPARE(label->selectedText(), label->text());
+        if (boxSelection)
+            f.box("Txt_Q")->selectAll();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    }
+    const QString expected = boxSelection ? f.box("Txt_Q")->text() : label->text();
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(QApplication::clipboard()->text(), expected);
+    QCOMPARE(QApplication::focusWidget(), focused);
+    QCOMPARE(label->focusPolicy(), Qt::NoFocus);
+}
+
+namespace {
+// The window's notification for screen readers: the control whose accessible role says so.
+QWidget* notificationOf(QWidget* window) {
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        QAccessibleInterface* object = QAccessible::queryAccessibleInterface(child);
+        if (object != nullptr && object->role() == QAccessible::Notification)
+            return child;
+    }
+    return nullptr;
+}
+
+// Writes "shown: <name>" each time the notification appears, which is when Qt tells a screen
+// reader of it (a "showing" state change); a screen reader then reads out its name.
+class NotificationListener : public QObject {
+public:
+    explicit NotificationListener(QWidget* notification) { notification->installEventFilter(this); }
+    QStringList heard;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            heard.append(QStringLiteral("shown: ") +
+                         QAccessible::queryAccessibleInterface(watched)->text(QAccessible::Name));
+        return false;
+    }
+};
+} // namespace
+
+void TestCalculatorSolve::screenReaderHearsTheOutcome_data() {
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<QString>("heard");
+    QTest::newRow("results") << QStringList{"10", "50", "90", "95"} << QStringList()
+                             << separated("Available Power 4193.775 kW or 4.193775 MW");
+    QTest::newRow("negative result")
+        << QStringList{"-10", "50", "90", "95"} << QStringList{negative} << mistake;
+    QTest::newRow("mistake") << QStringList{"abc", "1", "1", "1"} << QStringList() << mistake;
+    QTest::newRow("zero, after its message")
+        << QStringList{"0", "50", "90", "95"} << QStringList{zero} << mistake;
+}
+
+void TestCalculatorSolve::screenReaderHearsTheOutcome() {
+    // After a press of Solve a notification appears that names what the window now shows, and
+    // the keyboard focus stays on Solve, in the designed tab cycle.
+    QFETCH(QStringList, inputs);
+    QFETCH(QStringList, messages);
+    QFETCH(QString, heard);
+    RunningProgram f;
+    QVERIFY(QTest::qWaitForWindowActive(f.calculator));
+    QWidget* notification = notificationOf(f.calculator);
+    QVERIFY(notification != nullptr);
+    QVERIFY(!notification->isVisible()); // nothing to tell yet
+    NotificationListener listener(notification);
+    f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+    QPushButton* solve = f.button("Command1");
+    solve->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(solve, Qt::Key_Space);
+    QCOMPARE(f.messages(), messages);
+    QCOMPARE(listener.heard, QStringList{QStringLiteral("shown: ") + heard});
+    // Its name comes with its appearance, not through a change of the accessible name, whose
+    // change events some screen readers fail on.
+    QVERIFY(notification->accessibleName().isEmpty());
+    // Drawn nowhere, never focused.
+    QVERIFY(notification->size().isEmpty());
+    QCOMPARE(notification->focusPolicy(), Qt::NoFocus);
+    QCOMPARE(QApplication::focusWidget(), solve);
+    QTest::keyClick(solve, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), f.button("Command2"));
+    // Pressed again, it is said again, though nothing changed.
+    listener.heard.clear();
+    f.solve();
+    QCOMPARE(listener.heard, QStringList{QStringLiteral("shown: ") + heard});
+    // Reset takes it away: nothing is left to be found and read out.
+    f.reset();
+    QVERIFY(QAccessible::queryAccessibleInterface(notification)->state().invisible);
 }
 
 QTEST_MAIN(TestCalculatorSolve)

@@ -1,5 +1,7 @@
 // The designs of the formula, diagram and about windows: controls, captions, fonts,
 // stacking, focus and keys, and what the window shows of its pictures.
+#include "design.h"
+#include "palettes.h"
 #include "picturebox.h"
 #include "programfixture.h"
 
@@ -27,9 +29,11 @@ template <class Control> Control* control(QWidget* window, const QString& name) 
 
 void addLabel(WindowKind kind, const char* window, const char* name, const QString& text,
               QRect rect, double points, bool bold, bool centred = false, bool yellow = false,
-              const QString& family = QStringLiteral("MS Sans Serif")) {
-    QTest::addRow("%s %s", window, name) << kind << QString::fromLatin1(name) << text << rect
-                                         << points << bold << centred << yellow << family;
+              const QString& family = QStringLiteral("MS Sans Serif"),
+              const QString& palette = QString()) {
+    QTest::addRow("%s %s%s%s", window, name, palette.isEmpty() ? "" : ", ", qPrintable(palette))
+        << kind << QString::fromLatin1(name) << text << rect << points << bold << centred << yellow
+        << family << palette;
 }
 
 QImage picture(const QString& path) {
@@ -107,6 +111,7 @@ void TestReferenceWindows::labels_data() {
     QTest::addColumn<bool>("centred");
     QTest::addColumn<bool>("yellow");
     QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("palette"); // the desktop's; empty: the one the tests start with
 
     const char* f = "formula";
     addLabel(Formula, f, "Label1", "Power Generation from a HydroElectric System",
@@ -147,6 +152,20 @@ void TestReferenceWindows::labels_data() {
              twips(7080, 4680, 2235, 435), 9, true, false, false, "Verdana");
     addLabel(About, a, "Label3", "www.quorvane.example", twips(7080, 5220, 2895, 315), 9, true,
              false, false, "Verdana");
+
+    // The light-yellow formula band keeps dark text under dark and high-contrast palettes; the
+    // unit beside it, on the window background, takes the desktop's colours.
+    const QString face = QStringLiteral("MS Sans Serif");
+    for (const QString& palette : desktopPaletteNames()) {
+        addLabel(Formula, f, "Label6", "W", twips(300, 3000, 735, 495), 24, true, false, true, face,
+                 palette);
+        addLabel(Formula, f, "Label22", "=", twips(1020, 3000, 435, 495), 24, true, false, true,
+                 face, palette);
+        addLabel(Formula, f, "Label23", " 9.81 * Effi * Q * H ", twips(1440, 3000, 4695, 495), 24,
+                 true, false, true, face, palette);
+        addLabel(Formula, f, "Label24", "kW", twips(6720, 3120, 1215, 495), 13.5, true, false,
+                 false, face, palette);
+    }
 }
 
 void TestReferenceWindows::labels() {
@@ -159,6 +178,8 @@ void TestReferenceWindows::labels() {
     QFETCH(bool, centred);
     QFETCH(bool, yellow);
     QFETCH(QString, family);
+    QFETCH(QString, palette);
+    DesktopPalette desktop(palette);
     RunningProgram program;
     QWidget* window = open(program, kind);
     QVERIFY(window != nullptr);
@@ -173,8 +194,11 @@ void TestReferenceWindows::labels() {
     QCOMPARE(label->alignment(), (centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
     const QColor background = label->palette().color(label->backgroundRole());
     QCOMPARE(background, yellow ? lightYellow : window->palette().color(QPalette::Window));
-    QCOMPARE(label->palette().color(label->foregroundRole()),
-             window->palette().color(QPalette::WindowText));
+    const QColor foreground = label->palette().color(label->foregroundRole());
+    QCOMPARE(foreground, yellow && !palette.isEmpty()
+                             ? QColor(Qt::black)
+                             : window->palette().color(QPalette::WindowText));
+    QVERIFY(ContrastRatio(foreground, background) >= 4.5);
 
     // Every label: opaque, borderless, fixed, wrapping plain text, never focused.
     QVERIFY(label->autoFillBackground());
