@@ -1,12 +1,10 @@
 #include "numberrules.h"
 
 #include <algorithm>
-#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -166,101 +164,6 @@ template <class Char> double textToNumber(std::basic_string_view<Char> typed) {
     return 0.0;
 }
 
-// The exponent written after the 'e' of to_chars' scientific form, between `e` and `end`.
-int exponentOf(const char* e, const char* end) {
-    const bool negative = *e == '-';
-    int power = 0;
-    for (++e; e != end; ++e)
-        power = power * 10 + (*e - '0');
-    return negative ? -power : power;
-}
-
-__extension__ using Uint128 = unsigned __int128;
-
-// 5^0 to 5^27, all that 64 bits hold.
-constexpr auto powersOfFive = [] {
-    std::array<std::uint64_t, 28> powers{};
-    powers[0] = 1;
-    for (std::size_t i = 1; i < powers.size(); ++i)
-        powers[i] = powers[i - 1] * 5;
-    return powers;
-}();
-
-// 10^0 to 10^19, all that 64 bits hold.
-constexpr auto powersOfTen = [] {
-    std::array<std::uint64_t, 20> powers{};
-    powers[0] = 1;
-    for (std::size_t i = 1; i < powers.size(); ++i)
-        powers[i] = powers[i - 1] * 10;
-    return powers;
-}();
-
-constexpr std::uint64_t smallestFifteenDigits = 100'000'000'000'000ULL;
-
-// The 15 significant digits nearest to a positive `x` (ties to even) as an integer, and the
-// power of ten of the first, by exact integer arithmetic: x is m * 2^e, so x * 10^s is
-// m * 5^s * 2^(e + s), which 128 bits hold for the magnitudes results usually have
-// (about 1e-13 up to 2^52). Much quicker than to_chars with a precision. Returns false
-// outside that range; the caller lets to_chars round then.
-bool fifteenDigits(double x, std::uint64_t& digits, int& power) {
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
-    const int biased = static_cast<int>(bits >> 52);
-    if (biased == 0)
-        return false; // subnormal
-    const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
-    const int e = biased - 1075;
-    // floor(log10(2) * binary exponent): the power of ten is this or one more.
-    power = ((biased - 1023) * 78913) >> 18;
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const int s = 14 - power; // x * 10^s has 15 digits before the point
-        if (s < 0) {
-            // Large numbers: x / 10^-s, in 64 bits while x is an integer below 2^64.
-            if (e > 11 || -s > 19 - 1)
-                return false;
-            const std::uint64_t numerator = m << (e > 0 ? e : 0);
-            const std::uint64_t denominator = powersOfTen[static_cast<std::size_t>(-s)]
-                                              << (e < 0 ? -e : 0);
-            std::uint64_t rounded = numerator / denominator;
-            const std::uint64_t rest = numerator % denominator;
-            if (rest > denominator - rest || (rest == denominator - rest && (rounded & 1) != 0))
-                ++rounded;
-            if (rounded < smallestFifteenDigits) {
-                --power;
-            } else if (rounded >= smallestFifteenDigits * 10) {
-                ++power;
-            } else {
-                digits = rounded;
-                return true;
-            }
-            continue;
-        }
-        if (s >= static_cast<int>(powersOfFive.size()))
-            return false;
-        const int shift = -(e + s);
-        if (shift <= 0) {
-            ++power; // x * 10^s >= m >= 2^52: more than 15 digits
-            continue;
-        }
-        if (shift > 120)
-            return false;
-        const Uint128 scaled = static_cast<Uint128>(m) * powersOfFive[static_cast<std::size_t>(s)];
-        Uint128 rounded = scaled >> shift;
-        const Uint128 rest = scaled & ((Uint128{1} << shift) - 1);
-        const Uint128 half = Uint128{1} << (shift - 1);
-        if (rest > half || (rest == half && (rounded & 1) != 0))
-            ++rounded;
-        if (rounded < smallestFifteenDigits) {
-            --power; // fewer than 15 digits: the first digit stands lower
-        } else if (rounded >= smallestFifteenDigits * 10) {
-            ++power; // more, or rounded up to the next power of ten
-        } else {
-            digits = static_cast<std::uint64_t>(rounded);
-            return true;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 double TextToNumber(std::string_view text) {
@@ -271,84 +174,15 @@ double TextToNumber(std::u16string_view text) {
     return textToNumber(text);
 }
 
-std::size_t NumberToText(double x, std::string_view decimalSeparator, char* out) {
-    char* o = out;
-    if (x == 0.0) {
-        *o++ = '0';
-        return 1;
-    }
-    if (std::signbit(x))
-        *o++ = '-';
-
-    // The 15 significant digits nearest to the exact value, and the power of ten of the
-    // first.
-    char digits[15];
-    int count = 0;
-    int power = 0;
-    if (std::uint64_t value; fifteenDigits(std::fabs(x), value, power)) {
-        for (int i = 14; i >= 0; --i, value /= 10)
-            digits[i] = static_cast<char>('0' + value % 10);
-        count = 15;
-    } else {
-        char sci[32]; // "d.dddddddddddddde+XX"
-        const auto res =
-            std::to_chars(sci, sci + sizeof sci, std::fabs(x), std::chars_format::scientific, 14);
-        digits[0] = sci[0];
-        std::memcpy(digits + 1, sci + 2, 14);
-        count = 15;
-        power = exponentOf(sci + 17, res.ptr);
-    }
-    while (count > 1 && digits[count - 1] == '0')
-        --count;
-
-    const auto separator = [&] {
-        std::memcpy(o, decimalSeparator.data(), decimalSeparator.size());
-        o += decimalSeparator.size();
-    };
-    if (power >= -4 && power <= 14) {
-        if (power >= 0) {
-            for (int i = 0; i <= power; ++i)
-                *o++ = i < count ? digits[i] : '0';
-            if (count > power + 1) {
-                separator();
-                for (int i = power + 1; i < count; ++i)
-                    *o++ = digits[i];
-            }
-        } else {
-            *o++ = '0';
-            separator();
-            for (int i = 0; i < -power - 1; ++i)
-                *o++ = '0';
-            for (int i = 0; i < count; ++i)
-                *o++ = digits[i];
-        }
-    } else {
-        *o++ = digits[0];
-        if (count > 1) {
-            separator();
-            for (int i = 1; i < count; ++i)
-                *o++ = digits[i];
-        }
-        *o++ = 'E';
-        *o++ = power < 0 ? '-' : '+';
-        const int magnitude = power < 0 ? -power : power;
-        if (magnitude >= 100)
-            *o++ = static_cast<char>('0' + magnitude / 100);
-        *o++ = static_cast<char>('0' + magnitude / 10 % 10);
-        *o++ = static_cast<char>('0' + magnitude % 10);
-    }
-    return static_cast<std::size_t>(o - out);
-}
-
-std::string NumberToText(double x, std::string_view decimalSeparator) {
-    // Built on the stack first, so a short text fits the string's own storage and costs no
-    // allocation.
-    char small[MaxNumberTextSize(4)];
-    if (decimalSeparator.size() <= 4)
-        return std::string(small, NumberToText(x, decimalSeparator, small));
-    std::string text(MaxNumberTextSize(decimalSeparator.size()), '\0');
-    text.resize(NumberToText(x, decimalSeparator, text.data()));
-    return text;
+std::string NumberToText(double x) {
+    if (x == 0.0)
+        return "0"; // negative zero too
+    // printf's "%.15G": fifteen significant digits, positional form for decimal exponents
+    // -4..14, trailing zeros dropped, two exponent digits at least.
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, x, std::chars_format::general, 15).ptr;
+    std::replace(text, end, 'e', 'E');
+    return std::string(text, end);
 }
 
 double PowerKilowatts(double q, double h, double n, double m) {
