@@ -111,18 +111,16 @@ bool isTiny(std::string_view number) {
         if (negative)
             exponent = -exponent;
     }
+    // The power of ten of the first significant digit. A number out of range is not zero, so
+    // when the whole part is all zeros, a significant digit follows the point.
     const std::string_view mantissa = number.substr(0, e);
-    const std::string_view whole = mantissa.substr(0, mantissa.find('.'));
+    const std::size_t point = mantissa.find('.');
+    const std::string_view whole = mantissa.substr(0, point);
     const std::size_t first = whole.find_first_not_of('0');
-    // Power of ten of the first significant digit. A number out of range is never zero, so a
-    // whole part of zeros has a significant digit after the point.
-    std::int64_t power = 0;
-    if (first != std::string_view::npos)
-        power = static_cast<std::int64_t>(whole.size() - first) - 1;
-    else
-        power =
-            -static_cast<std::int64_t>(mantissa.substr(whole.size() + 1).find_first_not_of('0')) -
-            1;
+    const std::int64_t power =
+        first != std::string_view::npos
+            ? static_cast<std::int64_t>(whole.size() - first) - 1
+            : -static_cast<std::int64_t>(mantissa.find_first_not_of('0', point + 1) - point);
     return power + exponent < 0;
 }
 
