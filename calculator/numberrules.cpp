@@ -103,11 +103,12 @@ bool isTiny(std::string_view number) {
         const bool negative = written.front() == '-';
         if (written.front() == '+' || negative)
             written.remove_prefix(1);
-        // Beyond 64 bits the exponent alone decides, whatever the digits before it.
+        // Held well inside 64 bits, so that moving it by the digits cannot wrap: that far out
+        // the exponent alone decides.
         constexpr std::int64_t beyond = std::int64_t{1} << 62;
-        if (std::from_chars(written.data(), written.data() + written.size(), exponent).ec !=
-            std::errc{})
-            exponent = beyond;
+        const auto parsed =
+            std::from_chars(written.data(), written.data() + written.size(), exponent);
+        exponent = parsed.ec == std::errc{} ? std::min(exponent, beyond) : beyond;
         if (negative)
             exponent = -exponent;
     }
