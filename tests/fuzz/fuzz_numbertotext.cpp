@@ -113,8 +113,8 @@ Shape parse(std::string_view t, std::string_view sep, bool negative) {
 // NumberToText with `sep` in place of every point, as the window shows it.
 std::string display(double x, std::string_view sep) {
     std::string text = NumberToText(x);
-    // "-" + 15 digits + "." + "E+308", or "-0.000" + 15 digits.
-    fuzz::Check(text.size() <= 1 + 5 + 15 + 1 + 5, "longer than the longest form");
+    // "-" + 15 digits + "." + "E-308" ("-0.000" + 15 digits is one shorter).
+    fuzz::Check(text.size() <= 1 + 15 + 1 + 5, "longer than the longest form");
     for (std::size_t point = text.find('.'); point != std::string::npos;
          point = text.find('.', point + sep.size()))
         text.replace(point, 1, sep);
