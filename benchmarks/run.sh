@@ -3,6 +3,8 @@
 # ratios first, absolute figures second.
 #   benchmarks/run.sh BUILD_DIR OUTPUT.md          the real run (`./dev bench` calls it)
 #   benchmarks/run.sh BUILD_DIR OUTPUT.md --smoke  one quick pass of each, for CTest
+# TORRENTIX_BENCH_NOTE, when set, is printed under the machine's description: say there,
+# for instance, that other work shared the machine.
 # Needs Xvfb for the start-up harness; starts its own on a free display.
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -35,6 +37,7 @@ done
 display=":$(head -n1 "$fdfile")"
 mkdir -m 700 "$work/runtime"
 
+load_at_start=$(cut -d' ' -f1-3 /proc/loadavg)
 echo "Number rules..." >&2
 "$build/benchmarks/torrentix-bench-numberrules" "${numberrules_args[@]}" >"$work/numberrules.md"
 echo "Solve presses..." >&2
@@ -65,8 +68,13 @@ build_type=$(grep -m1 '^CMAKE_BUILD_TYPE:' "$build/CMakeCache.txt" | cut -d= -f2
     echo "| system | $(. /etc/os-release && echo "$PRETTY_NAME"), Linux $(uname -r) |"
     echo "| compiler | $("$compiler" --version | head -n1), $build_type build |"
     echo "| Qt | $(dpkg-query -W -f='${Version}' libqt6core6 2>/dev/null || echo unknown) |"
-    echo "| load average at the start | $(cut -d' ' -f1-3 /proc/loadavg) |"
+    echo "| load average at the start | $load_at_start |"
+    echo "| load average at the end | $(cut -d' ' -f1-3 /proc/loadavg) |"
     echo
+    if [ -n "${TORRENTIX_BENCH_NOTE:-}" ]; then
+        echo "$TORRENTIX_BENCH_NOTE"
+        echo
+    fi
     echo "## Ratios"
     echo
     for f in numberrules solve startup; do
@@ -82,12 +90,14 @@ build_type=$(grep -m1 '^CMAKE_BUILD_TYPE:' "$build/CMakeCache.txt" | cut -d= -f2
     echo "## How it is measured"
     echo
     cat <<'TEXT'
-- **Number rules** (`benchmarks/bench_numberrules.cpp`, Google Benchmark): CPU time per call of
-  `TextToNumber` and `std::from_chars` on the same number (from_chars gets the number without
-  the blanks or the `&H` it cannot read: `"12.5"`, and `"1F"` in hexadecimal), and of
-  `NumberToText` into a caller's buffer and `std::to_chars(..., chars_format::scientific, 14)`,
-  15 significant digits. Heap allocations are counted by a malloc that stands in for the C
-  library's in the benchmark program (operator new goes through it too).
+- **Number rules** (`benchmarks/bench_numberrules.cpp`, Google Benchmark), for information:
+  CPU time per call of `TextToNumber` and `std::from_chars` on the same number (from_chars
+  gets the number without the blanks or the `&H` it cannot read: `"12.5"`, and `"1F"` in
+  hexadecimal), and of `NumberToText` (which returns a `std::string`) and
+  `std::to_chars(..., chars_format::general, 15)` into a buffer. The rules are built on these
+  two conversions, so the ratios show what the rules add to them. Heap allocations are
+  counted by a malloc that stands in for the C library's in the benchmark program (operator
+  new goes through it too).
 - **A press of Solve** (`benchmarks/bench_solve.cpp`): the calculator window opened through the
   program's own shell on Qt's offscreen platform, message boxes recorded instead of shown;
   the texts are typed and painted before timing, and the timed loop only clicks Solve, so no

@@ -84,12 +84,13 @@ void Frm_Hydropower::Solve() {
     const double p = PowerKilowatts(q, h, n, m);
 
     // From here on a failing write skips only itself.
-    const QByteArray separator = QLocale::system().decimalPoint().toUtf8();
-    const std::string_view sep(separator.constData(), static_cast<std::size_t>(separator.size()));
-    IgnoringErrors([&] { ui->Lbl_v->setText(QString::fromStdString(NumberToText(p, sep))); });
-    IgnoringErrors([&] {
-        ui->Lbl_v2->setText(QString::fromStdString(NumberToText(KilowattsToMegawatts(p), sep)));
-    });
+    // The rules write a point; the user reads the separator of their locale.
+    const QString separator = QLocale::system().decimalPoint();
+    const auto shown = [&separator](double x) {
+        return QString::fromStdString(NumberToText(x)).replace(QLatin1Char('.'), separator);
+    };
+    IgnoringErrors([&] { ui->Lbl_v->setText(shown(p)); });
+    IgnoringErrors([&] { ui->Lbl_v2->setText(shown(KilowattsToMegawatts(p))); });
     IgnoringErrors([&] { ui->Lbl_y->setText(QStringLiteral("or")); });
 }
 

@@ -3,7 +3,6 @@
 // tested, fuzzed and benchmarked without a window.
 #pragma once
 
-#include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,21 +25,11 @@ double TextToNumber(std::string_view text);
 // The same for UTF-16 text, as input boxes hold it.
 double TextToNumber(std::u16string_view text);
 
-// Longest text NumberToText can produce with a separator of `separatorSize` bytes:
-// "-" + 15 digits + separator + "E+308", or "-0.000" + 15 digits.
-constexpr std::size_t MaxNumberTextSize(std::size_t separatorSize) {
-    return 1 + 5 + 15 + separatorSize + 5;
-}
-
 // Writes `x` with the 15 significant digits nearest to its exact value (ties to even), in
-// positional form for decimal exponents -4..14 and exponent form otherwise, trailing zeros
-// dropped. `decimalSeparator` is the user's. Writes into `out` (at least
-// MaxNumberTextSize(separator size) bytes) and returns the number of bytes written.
-// `x` must be finite.
-std::size_t NumberToText(double x, std::string_view decimalSeparator, char* out);
-
-// Convenience form of the above.
-std::string NumberToText(double x, std::string_view decimalSeparator = ".");
+// positional form for decimal exponents -4..14 and exponent form otherwise ("9.81E-07"),
+// trailing zeros dropped; zero, negative or not, is "0". The decimal separator is always
+// ".": a window that shows the user's puts it in place of that. `x` must be finite.
+std::string NumberToText(double x);
 
 // The power formula in its fixed order, one rounded double operation at a time:
 // P = (((Q * 9.81) * H) * (n / 100)) * (m / 100), in kW. Throws NumberOutOfRange when a
