@@ -9,8 +9,13 @@
 
 namespace torrentix {
 namespace {
+// Results are shown with the locale's decimal separator, so a box reads that separator too,
+// and a result typed back reads as shown. The point stays a decimal separator everywhere.
 double numberIn(const QLineEdit* box) {
-    const QString text = box->text();
+    QString text = box->text();
+    const QString separator = QLocale::system().decimalPoint();
+    if (separator != QLatin1String("."))
+        text.replace(separator, QLatin1String("."));
     return TextToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                             static_cast<std::size_t>(text.size())));
 }
