@@ -3,6 +3,7 @@
 // windows' controls as a user would.
 #pragma once
 
+#include "formstesting.h"
 #include "messages.h"
 #include "program.h"
 
@@ -22,16 +23,6 @@ constexpr auto Calculator = WindowKind::Hydropower;
 constexpr auto Formula = WindowKind::HydroPowerFormula;
 constexpr auto Diagram = WindowKind::Diagram;
 constexpr auto About = WindowKind::About;
-
-// Designed rectangles are in twips, 15 to a pixel at 96 dpi.
-inline QRect twips(int left, int top, int width, int height) {
-    return {left / 15, top / 15, width / 15, height / 15};
-}
-
-// Windows unloaded by a procedure go at the next turn of the event loop; this is that turn.
-inline void flushUnloads() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 inline const char* className(WindowKind kind) {
     switch (kind) {

@@ -1,5 +1,6 @@
 // The window slots: loaded by Show, destroyed by Unload or the close box, and the end of the
 // program when the last window goes.
+#include "formstesting.h"
 #include "guard.h"
 #include "messages.h"
 #include "shell.h"
@@ -12,6 +13,7 @@
 #include <stdexcept>
 
 using namespace torrentix;
+using torrentix::testing::flushUnloads;
 
 namespace {
 // Stand-in windows that count how often they are built.
@@ -23,10 +25,6 @@ Shell::Factory counting(int& built) {
         new QLineEdit(window.get()); // some state a user could change
         return window;
     };
-}
-
-void flushUnloads() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 } // namespace
 
