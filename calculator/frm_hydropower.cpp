@@ -11,9 +11,8 @@ namespace torrentix {
 namespace {
 // Results are shown with the locale's decimal separator, so a box reads that separator too,
 // and a result typed back reads as shown. The point stays a decimal separator everywhere.
-double numberIn(const QLineEdit* box) {
+double numberIn(const QLineEdit* box, const QString& separator) {
     QString text = box->text();
-    const QString separator = QLocale::system().decimalPoint();
     if (separator != QLatin1String("."))
         text.replace(separator, QLatin1String("."));
     return TextToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
@@ -49,6 +48,8 @@ void Frm_Hydropower::Command1_Click() {
 }
 
 void Frm_Hydropower::Solve() {
+    // The rules read and write a point; the user types and reads the separator of their locale.
+    const QString separator = QLocale::system().decimalPoint();
     // The input checks. None of them ends the press: a failed check reports the problem and
     // hides the results, and the power is computed all the same.
     QLineEdit* const inputs[] = {ui->Txt_Q, ui->Txt_H, ui->Txt_n, ui->Txt_m};
@@ -60,37 +61,35 @@ void Frm_Hydropower::Solve() {
         }
     }
     for (const QLineEdit* box : inputs) {
-        if (numberIn(box) < 0) {
+        if (numberIn(box, separator) < 0) {
             ShowMessage(this, QStringLiteral("You can't enter Negative Values"));
             HideResults();
         }
     }
     for (const QLineEdit* box : efficiencies) {
-        if (numberIn(box) > 100) {
+        if (numberIn(box, separator) > 100) {
             ShowMessage(this, QStringLiteral("Efficiency can't exceed 100%"));
             HideResults();
         }
     }
     for (const QLineEdit* box : inputs) {
-        if (numberIn(box) <= 0) {
+        if (numberIn(box, separator) <= 0) {
             ui->Lbl_e->setText(mistake);
             HideResults();
         }
     }
     for (const QLineEdit* box : efficiencies) {
-        if (numberIn(box) > 100)
+        if (numberIn(box, separator) > 100)
             ui->Lbl_e->setText(mistake);
     }
 
-    const double q = numberIn(ui->Txt_Q);
-    const double h = numberIn(ui->Txt_H);
-    const double n = numberIn(ui->Txt_n);
-    const double m = numberIn(ui->Txt_m);
+    const double q = numberIn(ui->Txt_Q, separator);
+    const double h = numberIn(ui->Txt_H, separator);
+    const double n = numberIn(ui->Txt_n, separator);
+    const double m = numberIn(ui->Txt_m, separator);
     const double p = PowerKilowatts(q, h, n, m);
 
     // From here on a failing write skips only itself.
-    // The rules write a point; the user reads the separator of their locale.
-    const QString separator = QLocale::system().decimalPoint();
     const auto shown = [&separator](double x) {
         return QString::fromStdString(NumberToText(x)).replace(QLatin1Char('.'), separator);
     };
