@@ -1,8 +1,7 @@
 // Tells a screen reader what a procedure has just shown, without moving the keyboard focus.
 // Screen readers pass over a label whose text merely changes unless it has the focus, but they
-// present a notification that appears. An Announcement is such a notification: a control of
-// no size, drawn nowhere and never focused, that shows itself anew with each message. It is
-// what a live region is on the web.
+// present a notification that appears. An Announcement puts up such a notification: a control
+// of no size, drawn nowhere and never focused. It is what a live region is on the web.
 #pragma once
 
 #include <QString>
@@ -10,21 +9,33 @@
 
 namespace torrentix {
 
-class Announcement : public QWidget {
+// One message as a screen reader finds it: a notification whose name is the message.
+class Notification : public QWidget {
     Q_OBJECT
 public:
-    // A child of the window, hidden until the first message.
-    explicit Announcement(QWidget& window);
-
-    // Presents the message: the notification appears, with the message as its name.
-    void Announce(const QString& message);
-    // The notification goes; nothing is presented.
-    void Withdraw();
+    Notification(QWidget& window, const QString& message);
 
     QString message() const { return message_; }
 
 private:
     QString message_;
+};
+
+class Announcement : public QObject {
+    Q_OBJECT
+public:
+    // Belongs to the window; nothing is presented until the first message.
+    explicit Announcement(QWidget& window);
+
+    // Presents the message: a new notification appears, with the message as its name, and
+    // the one before it goes.
+    void Announce(const QString& message);
+    // The notification goes; nothing is presented.
+    void Withdraw();
+
+private:
+    QWidget& window_;
+    Notification* current_ = nullptr; // a child of the window
 };
 
 } // namespace torrentix
