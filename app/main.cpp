@@ -1,3 +1,4 @@
+#include "languages.h"
 #include "program.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ int main(int argc, char* argv[]) {
     held.clear();
 
     torrentix::SetIdentity(app);
+    const torrentix::Translations translations;
     // The program ends when its last window is unloaded, by whatever path.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -5,6 +5,7 @@
 // Nothing changes on screen until the user selects.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QObject>
@@ -16,6 +17,8 @@
 namespace torrentix {
 
 class CopyableTexts : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(CopyableTexts)
+
 public:
     // Lives as long as the window, which owns it.
     CopyableTexts(QWidget& window, std::initializer_list<QLabel*> labels);
