@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The user's language: the program's own translations, built into it, and Qt's, where Qt
 // keeps them, so that OK and Copy read like the rest.
 #pragma once

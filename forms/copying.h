@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only texts a user can copy the way one expects of read-only text: select with the mouse
 // (a double click takes the whole text), then Ctrl+C or Copy from the text's context menu. The
 // labels never take the keyboard focus, so the window's tab cycle stays as designed; their

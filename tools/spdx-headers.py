@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Gives every file of the repository that can hold a comment its two SPDX lines, in the
 comment style of its kind, unless it has them already; the files .reuse/dep5 covers are left
 alone. Run from anywhere, then check with `reuse lint`.

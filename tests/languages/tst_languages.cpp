@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window in every language: each text fits the box the design gives it, and Qt's own
 // texts speak the same language.
 #include "languages.h"

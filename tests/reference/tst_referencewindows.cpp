@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designs of the formula, diagram and about windows: controls, captions, fonts,
 // stacking, focus and keys, and what the window shows of its pictures.
 #include "design.h"

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X server in each language it speaks: it picks the language from
 # LANGUAGE at start, and every window, and a message box, is shot for a reader to look over.
 #   languages.sh <torrentix executable> <screenshot folder>
