@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A new user's first contact, in a just-made Debian 12 root (.ci/run starts it there):
 # `./dev run` builds the program and opens the calculator window, whose Exit button ends it
 # with status 0; `./dev deb` writes the package; and neither installs a package that only the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "languages.h"
 #include "program.h"
 
 #include <QApplication>
@@ -55,6 +58,7 @@ int main(int argc, char* argv[]) {
     held.clear();
 
     torrentix::SetIdentity(app);
+    const torrentix::Translations translations;
     // The program ends when its last window is unloaded, by whatever path.
     QApplication::setQuitOnLastWindowClosed(false);
 

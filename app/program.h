@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: its identity, and the four windows composed on the forms runtime.
 #pragma once
 

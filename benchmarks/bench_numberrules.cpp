@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The number rules beside the standard conversions they are built on, on the same numbers:
 // TextToNumber beside std::from_chars, NumberToText beside std::to_chars with 15 significant
 // digits. For information: no goal rests on these figures. Prints Google Benchmark's table

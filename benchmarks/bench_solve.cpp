@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A press of Solve on the real calculator window, opened through the program's own shell on
 // Qt's offscreen platform, with message boxes recorded instead of shown. Nothing is
 // painted inside the timed loop: no events are processed there. Prints Google Benchmark's

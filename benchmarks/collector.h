@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Google Benchmark's console output goes to stderr as usual; this reporter also keeps the
 // median of each benchmark (or its only run) so a program can print ratios at the end.
 #pragma once

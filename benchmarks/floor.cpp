@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor the program is measured against: the least a Qt Widgets program does to show a
 // window of the calculator's size with one label. Built with the same flags as Torrentix.
 #include <QApplication>

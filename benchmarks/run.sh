@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark and writes the results, with a description of the machine, as Markdown:
 # ratios first, absolute figures second.
 #   benchmarks/run.sh BUILD_DIR OUTPUT.md          the real run (`./dev bench` calls it)

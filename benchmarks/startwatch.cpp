@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time and peak memory of programs with a window, side by side under one X server.
 //
 //   torrentix-startwatch RUNS NAME=PROGRAM NAME=PROGRAM

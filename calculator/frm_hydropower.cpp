@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "frm_hydropower.h"
 
 #include "copying.h"
@@ -18,8 +20,6 @@ double numberIn(const QLineEdit* box, const QString& separator) {
     return TextToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                             static_cast<std::size_t>(text.size())));
 }
-
-const QString mistake = QStringLiteral("OOOps..A Mistake !");
 } // namespace
 
 Frm_Hydropower::Frm_Hydropower(Windows windows)
@@ -42,8 +42,8 @@ void Frm_Hydropower::Command1_Click() {
         AnnounceOutcome();
     } catch (const NumberOutOfRange&) {
         // Nothing is shown and the inputs stay as typed, for the user to correct.
-        ShowMessage(this, QStringLiteral("A number is too large to compute. "
-                                         "Please enter smaller values and press Solve again."));
+        ShowMessage(this, tr("A number is too large to compute. "
+                             "Please enter smaller values and press Solve again."));
     }
 }
 
@@ -56,22 +56,23 @@ void Frm_Hydropower::Solve() {
     QLineEdit* const efficiencies[] = {ui->Txt_n, ui->Txt_m};
     for (const QLineEdit* box : inputs) {
         if (box->text() == QLatin1String("0")) {
-            ShowMessage(this, QStringLiteral("You can't enter Zero"));
+            ShowMessage(this, tr("You can't enter Zero"));
             HideResults();
         }
     }
     for (const QLineEdit* box : inputs) {
         if (numberIn(box, separator) < 0) {
-            ShowMessage(this, QStringLiteral("You can't enter Negative Values"));
+            ShowMessage(this, tr("You can't enter Negative Values"));
             HideResults();
         }
     }
     for (const QLineEdit* box : efficiencies) {
         if (numberIn(box, separator) > 100) {
-            ShowMessage(this, QStringLiteral("Efficiency can't exceed 100%"));
+            ShowMessage(this, tr("Efficiency can't exceed 100%"));
             HideResults();
         }
     }
+    const QString mistake = tr("OOOps..A Mistake !");
     for (const QLineEdit* box : inputs) {
         if (numberIn(box, separator) <= 0) {
             ui->Lbl_e->setText(mistake);
@@ -95,7 +96,7 @@ void Frm_Hydropower::Solve() {
     };
     IgnoringErrors([&] { ui->Lbl_v->setText(shown(p)); });
     IgnoringErrors([&] { ui->Lbl_v2->setText(shown(KilowattsToMegawatts(p))); });
-    IgnoringErrors([&] { ui->Lbl_y->setText(QStringLiteral("or")); });
+    IgnoringErrors([&] { ui->Lbl_y->setText(tr("or")); });
 }
 
 void Frm_Hydropower::Command2_Click() {

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window: four inputs, Solve and Reset, and the way to the other windows.
 #pragma once
 

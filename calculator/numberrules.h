@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator's number rules: reading a number from what the user typed, writing a
 // result for a label, and the power formula. Plain C++ on purpose, so that the rules can be
 // tested, fuzzed and benchmarked without a window.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells a screen reader what a procedure has just shown, without moving the keyboard focus.
 // Screen readers pass over a label whose text merely changes unless it has the focus, but they
 // present a notification that appears. An Announcement puts up such a notification: a control

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "copying.h"
 
 #include "guard.h"
@@ -85,9 +87,9 @@ void CopyableTexts::showMenu(QLabel& label, const QPoint& where) {
     auto* menu = new QMenu(&label);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     const QString copyKey = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
-    connect(menu->addAction(QStringLiteral("&Copy") + QLatin1Char('\t') + copyKey),
-            &QAction::triggered, this, Guarded([this] { copy(); }));
-    connect(menu->addAction(QStringLiteral("Select &All")), &QAction::triggered, this,
+    connect(menu->addAction(tr("&Copy") + QLatin1Char('\t') + copyKey), &QAction::triggered, this,
+            Guarded([this] { copy(); }));
+    connect(menu->addAction(tr("Select &All")), &QAction::triggered, this,
             Guarded([this, target = QPointer<QLabel>(&label)] {
                 if (target)
                     selectWhole(*target);

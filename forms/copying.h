@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only texts a user can copy the way one expects of read-only text: select with the mouse
 // (a double click takes the whole text), then Ctrl+C or Copy from the text's context menu. The
 // labels never take the keyboard focus, so the window's tab cycle stays as designed; their
@@ -5,6 +7,7 @@
 // Nothing changes on screen until the user selects.
 #pragma once
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QObject>
@@ -16,6 +19,8 @@
 namespace torrentix {
 
 class CopyableTexts : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(CopyableTexts)
+
 public:
     // Lives as long as the window, which owns it.
     CopyableTexts(QWidget& window, std::initializer_list<QLabel*> labels);

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window class shares: its Designer form set up with the design applied, and
 // buttons wired to event procedures behind the guard.
 #pragma once

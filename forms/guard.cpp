@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "guard.h"
 
 #include "messages.h"
@@ -15,13 +17,15 @@ void LastResort(std::exception_ptr failure) noexcept {
         try {
             std::rethrow_exception(failure);
         } catch (const std::bad_alloc&) {
-            text = QStringLiteral("There is not enough memory to finish this action.");
+            text = QCoreApplication::translate("LastResort",
+                                               "There is not enough memory to finish this action.");
         } catch (const std::exception& e) {
-            text = QStringLiteral("This action could not be finished: %1")
-                       .arg(QString::fromLocal8Bit(e.what()));
+            text =
+                QCoreApplication::translate("LastResort", "This action could not be finished: %1")
+                    .arg(QString::fromLocal8Bit(e.what()));
         } catch (...) {
-            text = QStringLiteral("This action could not be finished because of an "
-                                  "unexpected error.");
+            text = QCoreApplication::translate(
+                "LastResort", "This action could not be finished because of an unexpected error.");
         }
         ShowMessage(QApplication::activeWindow(), text);
     } catch (...) {

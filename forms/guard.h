@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exceptions never cross Qt's event loop: every event procedure runs behind Guarded, which
 // hands any failure to the program's last-resort handler.
 #pragma once

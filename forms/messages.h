@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every message box of the program goes through ShowMessage: the text, one OK button, no
 // icon, the application name as caption, modal to the window that asks.
 #pragma once

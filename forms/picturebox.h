@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture box: a sunken 2-pixel border and a picture drawn unscaled from the inner
 // top-left corner, clipped to the inner area. It can hold the focus but shows no mark. On a
 // screen of twice the density it shows the picture's name@2x twin where there is one, at the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window slots and the two operations on them, Show and Unload. A slot holds at most one
 // window, built by its factory on Show; the program ends when no window is loaded.
 #pragma once

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagram page: a side view of a hydroelectric scheme with the heights the formula uses.
 #pragma once
 

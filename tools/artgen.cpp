@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the program's artwork from its description and writes it into a folder:
 //   torrentix-artgen <folder>
 // writes banner.jpg (150 x 101), about.jpg (175 x 101), diagram.jpg (600 x 424), each also at

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon: drawn pixel by pixel at the .ico's sizes, as shapes at any other size.
 #pragma once
 

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # changelog_date(<variable> <YYYY-MM-DD>): that day at midnight UTC as a Debian changelog
 # wants it, for example "Tue, 08 Dec 2026 00:00:00 +0000".
 function(changelog_date variable date)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculator window as it opens: every control where it belongs, how it looks, and how
 // the keyboard moves through it.
 #include "design.h"

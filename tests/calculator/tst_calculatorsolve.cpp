@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Solve and Reset through the calculator window's own controls: the results, the input
 // checks with their message boxes and mistake text, and input of every odd kind.
 #include "programfixture.h"

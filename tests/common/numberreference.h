@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading and display rules written a second time, on top of glibc's strtod and printf,
 // which share no code with the rules themselves (those use std::from_chars and std::to_chars).
 // The differential test and the fuzzers compare the rules against these.

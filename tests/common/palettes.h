@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop palettes the windows must stay readable under, as the platform themes hand them to
 // Qt: two dark ones (a qt6ct scheme and GTK's dark Adwaita) and a high-contrast one (white on
 // black). An empty name is the palette the tests started with.

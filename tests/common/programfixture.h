@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: the program as start-up leaves it (the real window classes,
 // the calculator shown, message boxes recorded instead of shown) and ways to work its
 // windows' controls as a user would.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window slots: loaded by Show, destroyed by Unload or the close box, and the end of the
 // program when the last window goes.
 #include "formstesting.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NumberToText on every finite double. The text follows the display grammar, agrees with
 // printf's fifteen digits, is no longer than the longest form, keeps that grammar when a
 // window puts a separator of the user's in place of the point, and reads back within half a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole computation from four texts, as Solve runs it: read Q, H, n, m, compute P in its
 // fixed order, show P and P / 1000. Compared with a step-by-step reference built on strtod
 // and printf; a number out of range, typed or computed, must throw exactly when the

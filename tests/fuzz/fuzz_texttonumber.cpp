@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // TextToNumber on arbitrary bytes: invalid UTF-8, NULs, long runs of digits or blanks.
 // It reads exactly what strtod reads from the same hand-cut prefix, and it throws nothing
 // but NumberOutOfRange, and that only when strtod also finds the number beyond the range.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the fuzz targets share: a property that does not hold is a crash, so libFuzzer keeps
 // the input that broke it and the sanitizers print where.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Builds the .deb from a build folder with CPack and checks its control fields and files, and
 that lintian finds neither errors nor warnings in it.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Installs a build into a staging folder and checks what a desktop needs is there and agrees:
 the program, its menu entry, its AppStream data, its icons, its manual page and its
 changelog and copyright file.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the Windows identity back: compiles torrentix.rc with the MinGW resource compiler into
 a tiny 32-bit program, then checks its version record and icon group with pefile, and checks
 the icon file itself.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's identity as the desktop sees it: name, version, the menu entry it belongs to,
 // and icon pictures that all show the same artwork.
 #include "icondrawing.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole session through the program's own windows, written to be run under valgrind's
 // memcheck (and under the sanitizers): open every window the program registers, type, solve,
 // reset, close them all with their own buttons and end. Whatever it leaves allocated, or

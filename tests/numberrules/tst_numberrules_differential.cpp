@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Our reading and display against glibc's strtod and printf, which are built on different
 // code (the rules use std::from_chars and std::to_chars), over many random cases.
 #include "numberreference.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the windows show, checked as the program stores them: sizes, and the
 // diagram's elements where its description puts them. Every check runs on the pictures and
 // again on their twins for screens of twice the density (name@2x.jpg), brought back to the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving between the calculator and the reference windows, and when the program ends.
 #include "programfixture.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Torrentix developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The designs of the formula, diagram and about windows: controls, captions, fonts,
 // stacking, focus and keys, and what the window shows of its pictures.
 #include "design.h"
@@ -148,7 +150,7 @@ void TestReferenceWindows::labels_data() {
     const char* a = "about";
     addLabel(About, a, "Label4", "Torrentix", twips(1920, 2640, 6855, 495), 13.5, true, true);
     addLabel(About, a, "Label1", "Copyright", twips(7080, 4200, 1035, 315), 8.25, false);
-    addLabel(About, a, "Label2", QStringLiteral("\u00a9 2024 Quorvane"),
+    addLabel(About, a, "Label2", QStringLiteral("\u00a9 2024 Quorvane\nGNU GPL 3 or later"),
              twips(7080, 4680, 2235, 435), 9, true, false, false, "Verdana");
     addLabel(About, a, "Label3", "www.quorvane.example", twips(7080, 5220, 2895, 315), 9, true,
              false, false, "Verdana");

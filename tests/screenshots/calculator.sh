@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X server: the calculator window opens as designed, refuses a
 # bad input with the mistake text, and Exit ends the program with status 0. Leaves the
 # screenshots in the folder given.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program on a real X server: the calculator's Formula, Diagram and About buttons
 # open their windows as designed, and Main page / Close take each away again while the
 # calculator keeps running. Leaves the screenshots in the folder given.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a window manager (openbox): each window's frame, decoration
 # included, is centred on the screen, and a message box keeps the keyboard when the user
 # clicks the calculator it blocks, so Return still closes it.

@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the screenshot tests: a private Xvfb, the real program on it, and pixel checks.
 # Source it; call start_x first. Needs Xvfb, xdotool and ImageMagick.
 

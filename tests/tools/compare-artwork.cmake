@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the artwork generator into OUT and checks that ASSETS holds every file it writes, and
 # the same icon files. The JPEGs and PNGs are left out of the byte comparison: their bytes
 # depend on the fonts and the image libraries of the machine (the tests compare the PNGs'

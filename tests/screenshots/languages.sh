@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The real program on a real X server in each language it speaks: it picks the language from
+# LANGUAGE at start, and every window, and a message box, is shot for a reader to look over.
+#   languages.sh <torrentix executable> <screenshot folder>
+set -euo pipefail
+exe=$1
+out=$2/languages
+mkdir -p "$out"
+source "$(dirname "$0")/xsession.sh"
+start_x
+
+# shown_besides WINDOW...: waits for a shown window of the program other than those given.
+shown_besides() {
+    local id
+    for _ in $(seq 200); do
+        for id in $(xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null); do
+            [[ " $* " == *" $id "* ]] || { WINDOW=$id && eval "$(xdotool getwindowgeometry --shell "$id")" && return 0; }
+        done
+        sleep 0.05
+    done
+    fail "no new window appeared"
+}
+
+for language in de es fr pt_BR zh_CN; do
+    LANGUAGE=$language "$exe" &
+    APP_PID=$!
+    shown_besides
+    calculator=$WINDOW
+    [ "$(xdotool getwindowname "$calculator")" != "Quorvane's  Torrentix" ] ||
+        fail "$language: the calculator's title is English"
+    click 120 124 # Txt_Q
+    xdotool type "0"
+    click 644 168 # Solve: the zero message
+    shown_besides "$calculator"
+    sleep 0.3
+    shoot "$out/$language-message.png"
+    xdotool key Return
+    # Each reference window: the calculator button that opens it and its own that closes it.
+    for window in "540 288 formula 644 160" "644 288 diagram 644 160" "496 28 about 644 40"; do
+        read -r bx by name cx cy <<<"$window"
+        eval "$(xdotool getwindowgeometry --shell "$calculator")"
+        sleep 0.3
+        shoot "$out/$language-calculator.png"
+        click "$bx" "$by"
+        shown_besides "$calculator"
+        sleep 0.3
+        shoot "$out/$language-$name.png"
+        click "$cx" "$cy"
+    done
+    kill "$APP_PID"
+    wait "$APP_PID" 2>/dev/null || true
+    APP_PID=
+done
+echo "languages: all windows shot in $out"
