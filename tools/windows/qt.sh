@@ -33,6 +33,9 @@ options=(
     -DFEATURE_dbus=OFF
     -DFEATURE_network=OFF
     -DFEATURE_opengl=OFF
+    # Without OpenGL, 6.4.2 still builds the windows plugin for run-time-chosen OpenGL and
+    # fails (QOpenGLStaticContext not declared) unless that is off too.
+    -DFEATURE_dynamicgl=OFF
     -DFEATURE_printsupport=OFF
     -DFEATURE_sql=OFF
     -DFEATURE_testlib=OFF
