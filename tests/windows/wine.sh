@@ -76,6 +76,9 @@ start_app() {
     WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)
     [ -n "$WINDOW" ] || fail "no window titled '$title' appeared"
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    # xdotool places a Wine window under openbox off by its frame; xwininfo has the client area.
+    X=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left X: *//p')
+    Y=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left Y: *//p')
 }
 
 # window_shows NAME: waits for a window titled NAME and shoots it into NAME.png.
@@ -96,7 +99,7 @@ type_into() {
 
 # copied X Y: the text of a result label as its copy feature puts it on the clipboard.
 copied() {
-    printf '' | xclip -selection clipboard
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
     xdotool mousemove --sync $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1
     xdotool key ctrl+c
     for _ in $(seq 50); do
