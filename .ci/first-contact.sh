@@ -8,9 +8,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Packages that only ./dev test or ./dev bench may bring in.
+# Packages that only ./dev test, ./dev bench or ./dev windows may bring in.
 test_only=(valgrind clang-14 libclang-rt-14-dev gcc-mingw-w64-i686 binutils-mingw-w64-i686
-    libbenchmark-dev libxcb-damage0-dev imagemagick python3-pefile desktop-file-utils appstream)
+    libbenchmark-dev libxcb-damage0-dev imagemagick python3-pefile desktop-file-utils appstream
+    g++-mingw-w64-x86-64-posix nsis wine64)
 
 fail() {
     echo "FAIL: $*" >&2
@@ -21,7 +22,7 @@ none_of_the_test_packages() {
     local package
     for package in "${test_only[@]}"; do
         if dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-            fail "$1 installed $package, which only the tests need"
+            fail "$1 installed $package, which only the tests or the Windows build need"
         fi
     done
 }

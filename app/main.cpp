@@ -15,7 +15,10 @@ namespace {
 // X11 first, through XWayland on a Wayland desktop: the windows are centred and every message
 // box is captioned and placed over its window by design, which a Wayland client cannot ask
 // for. Native Wayland remains where there is no X display; a platform the user chose wins.
+// Only where X11 is a platform of ours: on Windows, DISPLAY may be set too (by Wine or an X
+// server for Windows), and the Windows platform is the only one there.
 void choosePlatform() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
     const bool x11 = !qEnvironmentVariableIsEmpty("DISPLAY");
@@ -24,6 +27,7 @@ void choosePlatform() {
         qputenv("QT_QPA_PLATFORM", wayland ? "xcb;wayland" : "xcb");
     else if (wayland)
         qputenv("QT_QPA_PLATFORM", "wayland");
+#endif
 }
 
 // Without any display Qt aborts with a page of advice on plugins. Say it in one line instead,

@@ -3,9 +3,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Reads the Windows identity back: compiles torrentix.rc with the MinGW resource compiler into
 a tiny 32-bit program, then checks its version record and icon group with pefile, and checks
-the icon file itself.
+the icon file itself. Given --exe, reads them back from the cross-built 64-bit torrentix.exe.
 
     check_version_record.py <torrentix.rc> <torrentix.ico> <work folder>
+    check_version_record.py --exe <torrentix.exe>
 """
 import os
 import struct
@@ -79,9 +80,9 @@ def check_image(data, size, bits, what):
           f"{what}: {transparent} of {size * size} pixels transparent")
 
 
-def check_record(exe):
+def check_record(exe, machine="IMAGE_FILE_MACHINE_I386"):
     pe = pefile.PE(exe)
-    expect(pe.FILE_HEADER.Machine, pefile.MACHINE_TYPE["IMAGE_FILE_MACHINE_I386"], "machine")
+    expect(pe.FILE_HEADER.Machine, pefile.MACHINE_TYPE[machine], "machine")
 
     fixed = pe.VS_FIXEDFILEINFO[0]
     expect((fixed.FileVersionMS, fixed.FileVersionLS), (0x00010000, 0x00000000), "file version")
@@ -148,9 +149,12 @@ def check_ico(path):
 
 
 def main():
-    rc, ico, work = sys.argv[1:4]
-    check_record(build_stub(rc, work))
-    check_ico(ico)
+    if sys.argv[1] == "--exe":
+        check_record(sys.argv[2], "IMAGE_FILE_MACHINE_AMD64")
+    else:
+        rc, ico, work = sys.argv[1:4]
+        check_record(build_stub(rc, work))
+        check_ico(ico)
     for failure in failures:
         print("FAIL:", failure)
     if failures:

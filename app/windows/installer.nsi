@@ -1,0 +1,77 @@
+; SPDX-FileCopyrightText: 2026 The Torrentix developers
+; SPDX-License-Identifier: GPL-3.0-or-later
+;
+; The Torrentix installer for 64-bit Windows. bundle.sh defines VERSION, FOLDER (the laid-out
+; program, with FOLDER.uninstall.nsh beside it listing what to remove), ICON and OUTFILE. /S installs silently; installing over an installed copy replaces
+; it and keeps one entry in Apps & features.
+; A 64-bit installer for a 64-bit program (Qt 6 supports no 32-bit Windows).
+Target amd64-unicode
+SetCompressor /SOLID lzma
+!include MUI2.nsh
+!include FileFunc.nsh
+
+!define PRODUCT "Torrentix"
+!define PUBLISHER "The Torrentix developers"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torrentix"
+
+Name "${PRODUCT} ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
+RequestExecutionLevel admin
+VIProductVersion "${VERSION}.0.0"
+VIAddVersionKey /LANG=1033 "ProductName" "${PRODUCT} installer"
+VIAddVersionKey /LANG=1033 "FileVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1033 "CompanyName" "${PUBLISHER}"
+VIAddVersionKey /LANG=1033 "FileDescription" "${PRODUCT} ${VERSION} setup"
+VIAddVersionKey /LANG=1033 "LegalCopyright" "GPL-3.0-or-later"
+
+!define MUI_ICON "${ICON}"
+!define MUI_UNICON "${ICON}"
+!define MUI_FINISHPAGE_RUN "$INSTDIR\torrentix.exe"
+!insertmacro MUI_PAGE_LICENSE "${FOLDER}\LICENSE.txt"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!insertmacro MUI_PAGE_FINISH
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+!insertmacro MUI_LANGUAGE "English"
+
+Function .onInit
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+    SetShellVarContext all
+FunctionEnd
+
+Section
+    SetOutPath "$INSTDIR"
+    File /r "${FOLDER}\*.*"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\torrentix.exe" "" "$INSTDIR\torrentix.exe" 0
+
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\torrentix.exe,0"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Uninstall"
+    Delete "$SMPROGRAMS\${PRODUCT}.lnk"
+    ; What was installed, file by file, so that nothing else in the folder is touched.
+    !include "${FOLDER}.uninstall.nsh"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+SectionEnd

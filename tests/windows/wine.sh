@@ -1,0 +1,210 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The Windows build as a user meets it, under Wine on a private X server with a window
+# manager: installed by its installer into a new Wine prefix, then driven through X11.
+#   wine.sh CASE SETUP_EXE ZIP PREFIX SCREENSHOT_FOLDER
+# CASE is one of: bundle install upgrade calculator example zero reference uninstall.
+set -euo pipefail
+case_=$1 setup=$2 zip=$3
+export WINEPREFIX=$4
+shots=$5
+mkdir -p "$shots"
+# No prompts to fetch Mono or Gecko, and quiet.
+export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+wine=(wine)
+command -v wine >/dev/null || wine=(/usr/lib/wine/wine64)
+installed='C:\Program Files\Torrentix'
+key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torrentix'
+title="Quorvane's  Torrentix"
+
+source "$(dirname "$0")/../screenshots/xsession.sh"
+
+# The program's processes and the X server go at the end, in that order.
+session() {
+    start_x
+    openbox --sm-disable >/dev/null 2>&1 &
+    WM_PID=$!
+    trap 'wine_down; end_session' EXIT
+}
+wine_down() {
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+}
+
+unix_path() { "${wine[@]}" winepath -u "$1" 2>/dev/null; }
+
+# registry VALUE: a value of the program's entry in Apps & features (empty when missing).
+registry() {
+    "${wine[@]}" reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' |
+        sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
+}
+
+# entries: how many entries in Apps & features are called Torrentix.
+entries() {
+    "${wine[@]}" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s /v DisplayName \
+        2>/dev/null | tr -d '\r' | grep -c 'DisplayName *REG_SZ *Torrentix$' || true
+}
+
+install() {
+    "${wine[@]}" "$setup" /S
+    wineserver -w
+    local dir
+    dir=$(unix_path "$installed")
+    for file in torrentix.exe uninstall.exe Qt6Widgets.dll platforms/qwindows.dll LICENSE.txt \
+        translations/qtbase_de.qm; do
+        [ -f "$dir/$file" ] || fail "$file was not installed"
+    done
+    [ "$(registry DisplayName)" = Torrentix ] || fail "no Apps & features entry"
+    [ "$(registry DisplayVersion)" = 1.00 ] || fail "entry version: $(registry DisplayVersion)"
+    [ "$(registry Publisher)" = "The Torrentix developers" ] || fail "publisher: $(registry Publisher)"
+    [ "$(registry DisplayIcon)" = "$installed\\torrentix.exe,0" ] || fail "icon: $(registry DisplayIcon)"
+    [ "$(entries)" = 1 ] || fail "$(entries) entries in Apps & features"
+    find "$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')" -name 'Torrentix.lnk' |
+        grep -q . || fail "no Start-menu entry"
+}
+
+# start: the installed program, its calculator window found.
+start() {
+    session
+    start_app "${wine[@]}" "$(unix_path "$installed")/torrentix.exe"
+}
+start_app() {
+    "$@" &
+    APP_PID=$!
+    WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)
+    [ -n "$WINDOW" ] || fail "no window titled '$title' appeared"
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    # xdotool places a Wine window under openbox off by its frame; xwininfo has the client area.
+    X=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left X: *//p')
+    Y=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left Y: *//p')
+}
+
+# window_shows NAME: waits for a window titled NAME and shoots it into NAME.png.
+window_shows() {
+    local id
+    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1) ||
+        fail "no window titled '$1' appeared"
+    sleep 1
+    import -window "$id" -strip "$shots/$1.png"
+    echo "$id"
+}
+
+# type_into X Y TEXT: a click into an input box, then the text.
+type_into() {
+    click "$1" "$2"
+    xdotool type --delay 30 "$3"
+}
+
+# copied X Y: the text of a result label as its copy feature puts it on the clipboard.
+copied() {
+    printf '' | xclip -selection clipboard >/dev/null 2>&1
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click --repeat 2 --delay 80 1
+    xdotool key ctrl+c
+    for _ in $(seq 50); do
+        local text
+        text=$(xclip -o -selection clipboard 2>/dev/null | tr -d '\r') || true
+        [ -n "$text" ] && { echo "$text"; return; }
+        sleep 0.1
+    done
+}
+
+exits_with_zero() {
+    click 644 348 # Exit
+    local status=0
+    timeout 30 tail --pid="$APP_PID" -f /dev/null || fail "the program did not end after Exit"
+    wait "$APP_PID" || status=$?
+    APP_PID=
+    [ "$status" = 0 ] || fail "exit status $status"
+}
+
+case $case_ in
+bundle)
+    # The folder: the program, its DLLs, the plugins it loads, Qt's translations and the
+    # licences; nothing else.
+    expected=(torrentix.exe qt.conf LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
+        libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll
+        styles/qwindowsvistastyle.dll imageformats/qjpeg.dll imageformats/qico.dll
+        translations/qtbase_{de,es,fr,pt_BR,zh_CN}.qm
+        licenses/Qt/{GPL-2.0-only,GPL-3.0-only,LGPL-3.0-only,Qt-GPL-exception-1.0,README}.txt
+        licenses/MinGW-w64/{gcc,mingw-w64}.txt)
+    got=$(unzip -Z1 "$zip" | grep -v '/$' | sed 's|^[^/]*/||' | sort)
+    want=$(printf '%s\n' "${expected[@]}" | sort)
+    [ "$got" = "$want" ] || fail "the zip holds other files: $(diff <(echo "$want") <(echo "$got") | grep '^[<>]' | tr '\n' ' ')"
+    unzip -p "$zip" '*/LICENSE.txt' | grep -q 'GNU GENERAL PUBLIC LICENSE' || fail "no GPL in LICENSE.txt"
+    unzip -p "$zip" '*/licenses/Qt/README.txt' | grep -q 'apt-get source qt6-base=' ||
+        fail "no note on Qt's source"
+    ;;
+install)
+    rm -rf "$WINEPREFIX"
+    session
+    "${wine[@]}" wineboot --init
+    wineserver -w
+    install
+    ;;
+upgrade)
+    # Installing 1.00 over 1.00 keeps one entry.
+    session
+    install
+    ;;
+calculator)
+    start
+    [ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 725x440"
+    sleep 1
+    import -window "$WINDOW" -strip "$shots/calculator.png"
+    exits_with_zero
+    ;;
+example)
+    start
+    type_into 224 124 10
+    type_into 224 164 50
+    type_into 224 204 90
+    type_into 224 244 95
+    click 644 168 # Solve
+    sleep 1
+    import -window "$WINDOW" -strip "$shots/example.png"
+    kw=$(copied 150 292)
+    [ "$kw" = 4193.775 ] || fail "kW result copied as '$kw', not 4193.775"
+    mw=$(copied 150 332)
+    [ "$mw" = 4.193775 ] || fail "MW result copied as '$mw', not 4.193775"
+    exits_with_zero
+    ;;
+zero)
+    start
+    type_into 224 124 0
+    click 644 168 # Solve
+    box=$(window_shows Torrentix)
+    xdotool key Return
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Torrentix$' >/dev/null || break
+        sleep 0.1
+    done
+    ! xdotool search --onlyvisible --name '^Torrentix$' >/dev/null || fail "Return left the box open"
+    exits_with_zero
+    ;;
+reference)
+    start
+    click 540 288 # Formula
+    window_shows 'Formula for Hydro Power Energy Calculation' >/dev/null
+    xdotool windowactivate --sync "$WINDOW"
+    click 644 288 # Diagram
+    window_shows 'Diagram for Torrentix' >/dev/null
+    xdotool windowactivate --sync "$WINDOW"
+    click 496 28 # About
+    window_shows About >/dev/null
+    ;;
+uninstall)
+    session
+    uninstaller=$(unix_path "$installed\\uninstall.exe")
+    [ -f "$uninstaller" ] || fail "no uninstaller"
+    "${wine[@]}" "$uninstaller" /S
+    wineserver -w
+    [ ! -e "$(unix_path "$installed")" ] || fail "the program folder is still there"
+    [ "$(entries)" = 0 ] || fail "the Apps & features entry is still there"
+    ;;
+*)
+    fail "no case $case_"
+    ;;
+esac
+echo "$case_: passed"
