@@ -2,11 +2,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Shared by the screenshot tests: a private Xvfb, the real program on it, and pixel checks.
 # Source it; call start_x first. Needs Xvfb, xdotool and ImageMagick.
+# The server never resets: a reset when the last client goes would refuse a program started
+# right after the one before it ended, as the language session does.
 
 start_x() {
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
     XVFB_PID=$!
     trap end_session EXIT
     for _ in $(seq 100); do
