@@ -58,8 +58,12 @@ bool CopyableTexts::forwardOntoText(QLabel& label, QMouseEvent& event) {
     const qreal bottom = qMax(text.bottom(), 0);
     if (event.position().y() <= bottom)
         return false;
-    QMouseEvent onText(event.type(), QPointF(event.position().x(), bottom), event.globalPosition(),
-                       event.button(), event.buttons(), event.modifiers(), event.pointingDevice());
+    // Same time and window position as the real event: Qt keeps the last press of the mouse
+    // for telling a double click, and a press from nowhere would make the next one a click.
+    QMouseEvent onText(event.type(), QPointF(event.position().x(), bottom), event.scenePosition(),
+                       event.globalPosition(), event.button(), event.buttons(), event.modifiers(),
+                       event.pointingDevice());
+    onText.setTimestamp(event.timestamp());
     struct Forwarding {
         bool& flag;
         explicit Forwarding(bool& f) : flag(f) { flag = true; }
