@@ -21,20 +21,26 @@ namespace {
 void installFontStandIns() {
     // Metric stand-ins for the designed faces, so every caption fits its box as designed.
     static const bool installed = [] {
-        QFont::insertSubstitution(QStringLiteral("MS Sans Serif"),
-                                  QStringLiteral("Liberation Sans"));
+        for (const char* sans : {"MS Sans Serif", "Microsoft Sans Serif"})
+            QFont::insertSubstitution(QString::fromLatin1(sans), QStringLiteral("Liberation Sans"));
         QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
         return true;
     }();
     static_cast<void>(installed);
 }
 
-void applySize(QWidget& widget) {
+void applyFont(QWidget& widget) {
     const QVariant size = widget.property("pointSizeF");
     if (!size.isValid())
         return;
     QFont font = widget.font();
     font.setPointSizeF(size.toDouble());
+#ifdef Q_OS_WIN
+    // Windows keeps MS Sans Serif as a bitmap face, which Qt draws only in its few pixel sizes
+    // and never bold; its outline cut has the same design and widths.
+    if (font.family() == QLatin1String("MS Sans Serif"))
+        font.setFamily(QStringLiteral("Microsoft Sans Serif"));
+#endif
     widget.setFont(font);
 }
 
@@ -146,9 +152,9 @@ double ContrastRatio(const QColor& a, const QColor& b) {
 
 void ApplyDesign(QWidget& window) {
     installFontStandIns();
-    applySize(window);
+    applyFont(window);
     for (QWidget* child : window.findChildren<QWidget*>())
-        applySize(*child);
+        applyFont(*child);
     new ReadableColours(window);
 }
 

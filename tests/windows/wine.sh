@@ -141,6 +141,10 @@ install)
     session
     "${wine[@]}" wineboot --init
     wineserver -w
+    # Debian's Wine leaves the prefix's Fonts folder empty: without Tahoma and MS Sans Serif,
+    # which every Windows has, Qt's dialogs and the designed faces would fall back to the
+    # first face of this machine, a serif one. The prefix gets Wine's own copies of them.
+    cp /usr/share/wine/fonts/* "$(unix_path 'C:\windows\Fonts')/"
     install
     ;;
 upgrade)
