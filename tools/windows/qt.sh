@@ -70,7 +70,10 @@ if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
     echo "$prefix"
     exit 0
 fi
-echo "Qt for Windows: building $version into $prefix (about 30-40 minutes on 2 cores)" >&2
+# Only the prefix goes to standard output, for the caller to read; all else (apt-get source
+# and dpkg-source talk there) goes to standard error.
+exec 3>&1 1>&2
+echo "Qt for Windows: building $version into $prefix (about 20-40 minutes on 2 cores)"
 started=$SECONDS
 
 # The source through a sources list of our own, with a deb-src line for the archive the
@@ -98,7 +101,7 @@ trap 'rm -rf "$partial"' EXIT
 cmake -S "$src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
     -DCMAKE_INSTALL_PREFIX="$partial" "${options[@]}" >"$work/configure.log" ||
     { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build "$work/build" >&2
+cmake --build "$work/build"
 cmake --install "$work/build" >/dev/null
 # Where the bundle's notice says the DLLs came from.
 echo "$version" >"$partial/debian-source-version"
@@ -106,5 +109,5 @@ cp "$src/LICENSES/"* "$partial/" 2>/dev/null || true
 mv -T "$partial" "$prefix"
 trap - EXIT
 rm -rf "$work/source" "$work/build"
-echo "Qt for Windows: built in $(((SECONDS - started) / 60)) min" >&2
-echo "$prefix"
+echo "Qt for Windows: built in $(((SECONDS - started) / 60)) min"
+echo "$prefix" >&3
