@@ -18,15 +18,14 @@ shot=$(mktemp --suffix=.png)
 open() {
     eval "$(xdotool getwindowgeometry --shell "$calculator")"
     click "$1" "$2"
-    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^$3\$" | head -n1)
-    [ -n "$WINDOW" ] || fail "no window titled '$3' appeared"
+    WINDOW=$(wait_window "$3") || fail "no window titled '$3' appeared"
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 }
 
 # gone TITLE: waits until no window of that title is shown.
 gone() {
     for _ in $(seq 100); do
-        [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ] && return 0
+        shown "$1" || return 0
         sleep 0.05
     done
     fail "the window '$1' did not close"
@@ -59,7 +58,7 @@ gone "About"
 
 # The calculator is still there and still working.
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended with the reference windows"
-[ -n "$(xdotool search --onlyvisible --name "^Quorvane's  Torrentix\$")" ] ||
+shown "Quorvane's  Torrentix" ||
     fail "the calculator window is gone"
 rm -f "$shot"
 echo "reference windows: all checks passed"

@@ -49,8 +49,8 @@ frame_offset "$calculator" >/dev/null
 
 # A window opened later is centred with its frame too.
 click 540 288 # Formula
-formula=$(timeout 20 xdotool search --sync --onlyvisible --name '^Formula for Hydro' | head -n1)
-[ -n "$formula" ] || fail "no formula window appeared"
+formula=$(wait_window "Formula for Hydro Power Energy Calculation") ||
+    fail "no formula window appeared"
 expect_centred "$formula" "formula window"
 frame_offset "$formula" >/dev/null
 click 644 160 # Main page
@@ -60,8 +60,7 @@ frame_offset "$calculator" >/dev/null
 click 224 124
 xdotool type --delay 20 "0"
 click 644 168
-box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Torrentix$' | head -n1)
-[ -n "$box" ] || fail "no message box appeared"
+wait_window Torrentix >/dev/null || fail "no message box appeared"
 shot=$(mktemp --suffix=.png)
 import -window root -strip "$shot"
 cp "$shot" "$out/windowmanager-box.png"
@@ -69,10 +68,9 @@ click 60 400
 sleep 0.5
 xdotool key Return
 for _ in $(seq 50); do
-    xdotool search --onlyvisible --name '^Torrentix$' >/dev/null || break
+    shown Torrentix || break
     sleep 0.1
 done
-xdotool search --onlyvisible --name '^Torrentix$' >/dev/null &&
-    fail "Return did not close the box after a click on the calculator"
+shown Torrentix && fail "Return did not close the box after a click on the calculator"
 rm -f "$shot"
 echo "window manager: all checks passed"

@@ -38,12 +38,36 @@ end_session() {
     fi
 }
 
+# wait_window TITLE [SECONDS]: the id of the first shown window with exactly that title, once
+# there is one (default: within 20 s). It asks again and again rather than using xdotool's
+# --sync: a window that goes while xdotool walks the tree is an X error that ends xdotool, and
+# Wine makes and drops short-lived windows while a program starts.
+wait_window() {
+    local id
+    for _ in $(seq $((${2:-20} * 10))); do
+        id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1) || true
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# shown TITLE: whether a window with exactly that title is shown; asked again after such an
+# X error, which would otherwise count as "not shown".
+shown() {
+    local out
+    for _ in 1 2 3 4 5; do
+        out=$(xdotool search --onlyvisible --name "^$1\$" 2>&1) && return 0
+        case $out in *"X Error"*) sleep 0.1 ;; *) return 1 ;; esac
+    done
+    fail "could not ask the X server whether '$1' is shown"
+}
+
 # start_app EXECUTABLE TITLE: starts the program and waits for its window to be mapped.
 start_app() {
     "$1" &
     APP_PID=$!
-    WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name "^$2\$" | head -n1)
-    [ -n "$WINDOW" ] || fail "no window titled '$2' appeared"
+    WINDOW=$(wait_window "$2") || fail "no window titled '$2' appeared"
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")" # sets X, Y, WIDTH, HEIGHT
 }
 

@@ -73,8 +73,7 @@ start() {
 start_app() {
     "$@" &
     APP_PID=$!
-    WINDOW=$(timeout 60 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1)
-    [ -n "$WINDOW" ] || fail "no window titled '$title' appeared"
+    WINDOW=$(wait_window "$title" 60) || fail "no window titled '$title' appeared"
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
     # xdotool places a Wine window under openbox off by its frame; xwininfo has the client area.
     X=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left X: *//p')
@@ -84,8 +83,7 @@ start_app() {
 # window_shows NAME: waits for a window titled NAME and shoots it into NAME.png.
 window_shows() {
     local id
-    id=$(timeout 20 xdotool search --sync --onlyvisible --name "^$1\$" | head -n1) ||
-        fail "no window titled '$1' appeared"
+    id=$(wait_window "$1") || fail "no window titled '$1' appeared"
     sleep 1
     import -window "$id" -strip "$shots/$1.png"
     echo "$id"
@@ -178,13 +176,13 @@ zero)
     start
     type_into 224 124 0
     click 644 168 # Solve
-    box=$(window_shows Torrentix)
+    window_shows Torrentix >/dev/null
     xdotool key Return
     for _ in $(seq 50); do
-        xdotool search --onlyvisible --name '^Torrentix$' >/dev/null || break
+        shown Torrentix || break
         sleep 0.1
     done
-    ! xdotool search --onlyvisible --name '^Torrentix$' >/dev/null || fail "Return left the box open"
+    ! shown Torrentix || fail "Return left the box open"
     exits_with_zero
     ;;
 reference)
