@@ -22,15 +22,6 @@ open() {
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 }
 
-# gone TITLE: waits until no window of that title is shown.
-gone() {
-    for _ in $(seq 100); do
-        shown "$1" || return 0
-        sleep 0.05
-    done
-    fail "the window '$1' did not close"
-}
-
 open 540 288 "Formula for Hydro Power Energy Calculation"
 [ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "formula window is ${WIDTH}x${HEIGHT}"
 expect_pixel "$shot" 22 230 255,255,192 "light-yellow formula band"

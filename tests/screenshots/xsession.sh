@@ -63,6 +63,16 @@ shown() {
     fail "could not ask the X server whether '$1' is shown"
 }
 
+# gone TITLE [MESSAGE]: waits (5 s at most) until no window of that title is shown, or fails
+# with MESSAGE.
+gone() {
+    for _ in $(seq 50); do
+        shown "$1" || return 0
+        sleep 0.1
+    done
+    fail "${2:-the window '$1' did not close}"
+}
+
 # start_app EXECUTABLE TITLE: starts the program and waits for its window to be mapped.
 start_app() {
     "$1" &
