@@ -8,6 +8,17 @@
 
 namespace torrentix::bench {
 
+namespace {
+// Google Benchmark 1.8 turned error_occurred into skipped; Debian 12 has 1.7, Debian 13 1.9.
+template <typename Run>
+bool failed(const Run& run) {
+    if constexpr (requires { run.skipped; })
+        return static_cast<bool>(run.skipped);
+    else
+        return run.error_occurred;
+}
+} // namespace
+
 Collector::Collector() {
     SetOutputStream(&std::cerr);
     SetErrorStream(&std::cerr);
@@ -16,7 +27,7 @@ Collector::Collector() {
 void Collector::ReportRuns(const std::vector<Run>& runs) {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.error_occurred)
+        if (failed(run))
             continue;
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         if (run.run_type == Run::RT_Aggregate && !median)

@@ -13,8 +13,9 @@
 namespace torrentix::testing {
 
 inline QPalette desktopPalette(const QString& name) {
-    // Each: the colour roles in QPalette's order, for the active and inactive groups, then
-    // for the disabled group.
+    // Each: the colour roles in QPalette's order from WindowText to PlaceholderText, for the
+    // active and inactive groups, then for the disabled group. Qt 6.6 added Accent after them;
+    // left unset, it follows Highlight.
     struct Scheme {
         const char* name;
         const char* normal;
@@ -43,7 +44,7 @@ inline QPalette desktopPalette(const QString& name) {
             continue;
         const QStringList normal = QString::fromLatin1(scheme.normal).split(QLatin1Char(' '));
         const QStringList disabled = QString::fromLatin1(scheme.disabled).split(QLatin1Char(' '));
-        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+        for (int role = 0; role < normal.size(); ++role) {
             const auto r = QPalette::ColorRole(role);
             palette.setColor(QPalette::Active, r, QColor::fromString(normal[role]));
             palette.setColor(QPalette::Inactive, r, QColor::fromString(normal[role]));

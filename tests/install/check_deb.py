@@ -26,6 +26,12 @@ def field(deb, name):
                           check=True).stdout.strip()
 
 
+def package_of(library):
+    found = subprocess.run(["dpkg-query", "--search", f"*/{library}"], capture_output=True,
+                           text=True, check=True).stdout
+    return found.split(":", 1)[0]
+
+
 def main():
     build, out = sys.argv[1:3]
     shutil.rmtree(out, ignore_errors=True)
@@ -54,8 +60,10 @@ def main():
         check(match is not None, f"Depends clause not understood: {clause!r}")
         if match:
             depends[match.group(1)] = match.group(4)
-    for needed in ("libqt6widgets6", "libqt6gui6", "libqt6core6", "libc6", "libstdc++6",
-                   "fonts-liberation2", "fonts-dejavu-core"):
+    # Qt's library packages are named per release (Debian 13's libqt6core6t64): the ones that
+    # hold the libraries on this system.
+    qt = [package_of(f"libQt6{module}.so.6") for module in ("Widgets", "Gui", "Core")]
+    for needed in (*qt, "libc6", "libstdc++6", "fonts-liberation2", "fonts-dejavu-core"):
         check(needed in depends, f"Depends lacks {needed}: {sorted(depends)}")
     for name, version in depends.items():
         check(not name.endswith("-dev"), f"Depends on a development package: {name}")
