@@ -76,13 +76,30 @@ cp /usr/share/doc/gcc-mingw-w64-base/copyright "$folder/licenses/MinGW-w64/gcc.t
 # Text files read on Windows: CRLF line ends.
 find "$folder" -name '*.txt' -exec sed -i 's/\r\{0,1\}$/\r/' {} +
 
+# The installer packs the files folder by folder in one fixed order, whatever order the file
+# system lists them in, so that every build of a commit packs them alike.
+(cd "$folder" && find . -type f -printf '%h\t%f\n' | LC_ALL=C sort | while IFS=$'\t' read -r dir file; do
+    dir=${dir#.}
+    dir=${dir#/}
+    if [ "$dir" != "${last-none}" ]; then
+        echo "SetOutPath \"\$INSTDIR${dir:+\\${dir//\//\\}}\""
+        last=$dir
+    fi
+    echo "File \"$folder/${dir:+$dir/}$file\""
+done) >"$folder.install.nsh"
+
 # The uninstaller removes these files and folders, and nothing else.
 (cd "$folder" && find . -mindepth 1 -depth -printf '%y %P\n' | while read -r kind path; do
     path=${path//\//\\}
     if [ "$kind" = d ]; then echo "RMDir \"\$INSTDIR\\$path\""; else echo "Delete \"\$INSTDIR\\$path\""; fi
 done) >"$folder.uninstall.nsh"
 
+# The same bytes from every build of a commit: file times from SOURCE_DATE_EPOCH where it is
+# set (./dev sets it to the commit's time), members in one fixed order, no owners.
+if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    find "$folder" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+fi
 rm -f "$out/$name-windows-x64.zip" "$out/$name-setup.exe"
-(cd "$out" && zip -q -9 -r -X "$name-windows-x64.zip" "$name")
+(cd "$out" && find "$name" | LC_ALL=C sort | zip -q -9 -X -@ "$name-windows-x64.zip")
 makensis -V2 -NOCD -DVERSION="$version" -DFOLDER="$folder" -DICON="$source/assets/torrentix.ico" \
     -DOUTFILE="$out/$name-setup.exe" "$here/installer.nsi"

@@ -49,8 +49,9 @@ Function un.onInit
 FunctionEnd
 
 Section
+    !include "${FOLDER}.install.nsh"
+    ; The shortcut starts the program in its own folder.
     SetOutPath "$INSTDIR"
-    File /r "${FOLDER}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateShortcut "$SMPROGRAMS\${PRODUCT}.lnk" "$INSTDIR\torrentix.exe" "" "$INSTDIR\torrentix.exe" 0
 
