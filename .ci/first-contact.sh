@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Torrentix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# A new user's first contact, in a just-made Debian 12 root (.ci/run starts it there):
-# `./dev run` builds the program and opens the calculator window, whose Exit button ends it
-# with status 0; `./dev deb` writes the package; and neither installs a package that only the
-# tests, the benchmarks or fuzzing need, nor configures their targets.
+# A new user's first contact, in a just-made Debian root (.ci/run starts it in Debian 12 and in
+# Debian 13): `./dev run` builds the program and opens the calculator window, whose Exit button
+# ends it with status 0; `./dev deb` writes the package; and neither installs a package that
+# only the tests, the benchmarks or fuzzing need, nor configures their targets. Then the package
+# installs with apt on this release, the installed program opens and exits the same way, and
+# lintian finds nothing in the package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # Packages that only ./dev test, ./dev bench or ./dev windows may bring in.
-test_only=(valgrind clang-14 libclang-rt-14-dev gcc-mingw-w64-i686 binutils-mingw-w64-i686
-    libbenchmark-dev libxcb-damage0-dev imagemagick python3-pefile desktop-file-utils appstream
+test_only=(valgrind clang libclang-rt-dev libbenchmark-dev libxcb-damage0-dev imagemagick
+    python3-pefile desktop-file-utils appstream
     g++-mingw-w64-x86-64-posix nsis wine64)
 
 fail() {
@@ -32,28 +34,41 @@ apt-get update -qq
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xvfb xauth xdotool \
     >/dev/null
 
-# The program on a private display; the build may take minutes before the window shows.
-xvfb-run -a -s '-screen 0 1024x768x24' bash -euo pipefail -c '
-    ./dev run &
-    program=$!
-    window=$(timeout 1800 xdotool search --sync --onlyvisible --name "^Quorvane'"'"'s  Torrentix\$" |
-        head -n1) || true
-    [ -n "$window" ] || { echo "FAIL: no calculator window appeared" >&2; exit 1; }
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    echo "calculator window ${WIDTH}x${HEIGHT} at ${X},${Y}"
-    xdotool mousemove --sync $((X + 644)) $((Y + 348)) click 1 # Exit
-    status=0
-    timeout 30 tail --pid="$program" -f /dev/null || { echo "FAIL: Exit did not end it" >&2; exit 1; }
-    wait "$program" || status=$?
-    [ "$status" = 0 ] || { echo "FAIL: the program ended with status $status" >&2; exit 1; }
-    echo "Exit ended the program with status 0"
-'
+# opens_and_exits COMMAND SECONDS: on a private display, COMMAND's calculator window appears
+# within SECONDS (a build may come first), and its Exit button ends it with status 0.
+opens_and_exits() {
+    xvfb-run -a -s '-screen 0 1024x768x24' bash -euo pipefail -c '
+        $1 &
+        program=$!
+        window=$(timeout "$2" xdotool search --sync --onlyvisible --name "^Quorvane'"'"'s  Torrentix\$" |
+            head -n1) || true
+        [ -n "$window" ] || { echo "FAIL: no calculator window appeared" >&2; exit 1; }
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        echo "calculator window ${WIDTH}x${HEIGHT} at ${X},${Y}"
+        xdotool mousemove --sync $((X + 644)) $((Y + 348)) click 1 # Exit
+        status=0
+        timeout 30 tail --pid="$program" -f /dev/null || { echo "FAIL: Exit did not end it" >&2; exit 1; }
+        wait "$program" || status=$?
+        [ "$status" = 0 ] || { echo "FAIL: the program ended with status $status" >&2; exit 1; }
+        echo "Exit ended the program with status 0"
+    ' _ "$1" "$2"
+}
+
+opens_and_exits './dev run' 1800
 none_of_the_test_packages "./dev run"
 for folder in tests benchmarks; do
     [ ! -e "build/release/$folder" ] || fail "./dev run configured build/release/$folder"
 done
 
 ./dev deb
-ls build/release/torrentix_*.deb >/dev/null 2>&1 || fail "./dev deb wrote no .deb"
+deb=$(ls build/release/torrentix_*.deb 2>/dev/null) || fail "./dev deb wrote no .deb"
 none_of_the_test_packages "./dev deb"
+
+# The package on the release it was made on: apt installs it with what it depends on, and the
+# installed program runs.
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
+opens_and_exits /usr/bin/torrentix 60
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null
+lintian --fail-on error,warning "$deb" || fail "lintian found fault with $deb"
+echo "the package installs, runs and is lintian-clean on $(. /etc/os-release && echo "$PRETTY_NAME")"
 echo "first contact: all checks passed"
