@@ -4,21 +4,15 @@
 
 #include "copying.h"
 #include "messages.h"
-#include "numberrules.h"
+#include "solve.h"
 #include "ui_frm_hydropower.h"
 
 #include <QLocale>
 
 namespace torrentix {
 namespace {
-// Results are shown with the locale's decimal separator, so a box reads that separator too,
-// and a result typed back reads as shown. The point stays a decimal separator everywhere.
-double numberIn(const QLineEdit* box, const QString& separator) {
-    QString text = box->text();
-    if (separator != QLatin1String("."))
-        text.replace(separator, QLatin1String("."));
-    return TextToNumber(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
-                                            static_cast<std::size_t>(text.size())));
+std::u16string_view textOf(const QString& text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 } // namespace
 
@@ -37,66 +31,44 @@ Frm_Hydropower::Frm_Hydropower(Windows windows)
 Frm_Hydropower::~Frm_Hydropower() = default;
 
 void Frm_Hydropower::Command1_Click() {
-    try {
-        Solve();
-        AnnounceOutcome();
-    } catch (const NumberOutOfRange&) {
+    // Results are shown with the user's decimal separator, so that is what a box reads too.
+    const QString separator = QLocale::system().decimalPoint();
+    const QString q = ui->Txt_Q->text(), h = ui->Txt_H->text(), n = ui->Txt_n->text(),
+                  m = ui->Txt_m->text();
+    const SolveOutcome outcome =
+        Solve({textOf(q), textOf(h), textOf(n), textOf(m)}, textOf(separator));
+
+    // One after another, each message box waiting for the user before the next reaction.
+    for (const Reaction reaction : outcome.reactions) {
+        switch (reaction) {
+        case Reaction::ZeroMessage:
+            ShowMessage(this, tr("You can't enter Zero"));
+            break;
+        case Reaction::NegativeMessage:
+            ShowMessage(this, tr("You can't enter Negative Values"));
+            break;
+        case Reaction::EfficiencyMessage:
+            ShowMessage(this, tr("Efficiency can't exceed 100%"));
+            break;
+        case Reaction::MistakeText:
+            ui->Lbl_e->setText(tr("OOOps..A Mistake !"));
+            break;
+        case Reaction::HideResults:
+            HideResults();
+            break;
+        }
+    }
+    if (outcome.tooLarge) {
         // Nothing is shown and the inputs stay as typed, for the user to correct.
         ShowMessage(this, tr("A number is too large to compute. "
                              "Please enter smaller values and press Solve again."));
+        return;
     }
-}
-
-void Frm_Hydropower::Solve() {
-    // The rules read and write a point; the user types and reads the separator of their locale.
-    const QString separator = QLocale::system().decimalPoint();
-    // The input checks. None of them ends the press: a failed check reports the problem and
-    // hides the results, and the power is computed all the same.
-    QLineEdit* const inputs[] = {ui->Txt_Q, ui->Txt_H, ui->Txt_n, ui->Txt_m};
-    QLineEdit* const efficiencies[] = {ui->Txt_n, ui->Txt_m};
-    for (const QLineEdit* box : inputs) {
-        if (box->text() == QLatin1String("0")) {
-            ShowMessage(this, tr("You can't enter Zero"));
-            HideResults();
-        }
-    }
-    for (const QLineEdit* box : inputs) {
-        if (numberIn(box, separator) < 0) {
-            ShowMessage(this, tr("You can't enter Negative Values"));
-            HideResults();
-        }
-    }
-    for (const QLineEdit* box : efficiencies) {
-        if (numberIn(box, separator) > 100) {
-            ShowMessage(this, tr("Efficiency can't exceed 100%"));
-            HideResults();
-        }
-    }
-    const QString mistake = tr("OOOps..A Mistake !");
-    for (const QLineEdit* box : inputs) {
-        if (numberIn(box, separator) <= 0) {
-            ui->Lbl_e->setText(mistake);
-            HideResults();
-        }
-    }
-    for (const QLineEdit* box : efficiencies) {
-        if (numberIn(box, separator) > 100)
-            ui->Lbl_e->setText(mistake);
-    }
-
-    const double q = numberIn(ui->Txt_Q, separator);
-    const double h = numberIn(ui->Txt_H, separator);
-    const double n = numberIn(ui->Txt_n, separator);
-    const double m = numberIn(ui->Txt_m, separator);
-    const double p = PowerKilowatts(q, h, n, m);
-
-    // From here on a failing write skips only itself.
-    const auto shown = [&separator](double x) {
-        return QString::fromStdString(NumberToText(x)).replace(QLatin1Char('.'), separator);
-    };
-    IgnoringErrors([&] { ui->Lbl_v->setText(shown(p)); });
-    IgnoringErrors([&] { ui->Lbl_v2->setText(shown(KilowattsToMegawatts(p))); });
+    // A failing write skips only itself.
+    IgnoringErrors([&] { ui->Lbl_v->setText(QString::fromStdU16String(outcome.kilowatts)); });
+    IgnoringErrors([&] { ui->Lbl_v2->setText(QString::fromStdU16String(outcome.megawatts)); });
     IgnoringErrors([&] { ui->Lbl_y->setText(tr("or")); });
+    AnnounceOutcome();
 }
 
 void Frm_Hydropower::Command2_Click() {

@@ -32,7 +32,6 @@ public:
 
 private:
     void Command1_Click(); // Solve
-    void Solve();
     void Command2_Click(); // Reset
     void Command3_Click(); // About
     void Command4_Click(); // Diagram

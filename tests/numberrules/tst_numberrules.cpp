@@ -1,7 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The Torrentix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The reading, display and power rules, case by case.
+// The reading, display and power rules and what a press of Solve does, case by case.
 #include "numberrules.h"
+#include "solve.h"
 
 #include <QTest>
 
@@ -27,8 +28,8 @@ private slots:
     void display();
     void displaySeparator_data();
     void displaySeparator();
-    void power_data();
-    void power();
+    void solve_data();
+    void solve();
     void powerOutOfRange_data();
     void powerOutOfRange();
 };
@@ -262,63 +263,148 @@ void TestNumberRules::displaySeparator() {
     QVERIFY(text.size() <= 1 + 15 + static_cast<std::size_t>(separator.size()) + 5);
 }
 
-void TestNumberRules::power_data() {
-    QTest::addColumn<QByteArray>("q");
-    QTest::addColumn<QByteArray>("h");
-    QTest::addColumn<QByteArray>("n");
-    QTest::addColumn<QByteArray>("m");
+void TestNumberRules::solve_data() {
+    // A press of Solve: the four texts, the user's decimal separator, the window's reactions
+    // in order (Z, N, E: the zero, negative and efficiency messages; M: the mistake text;
+    // h: the results hidden) and the kW and MW texts, or "too large".
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<QString>("separator");
+    QTest::addColumn<QString>("reactions");
     QTest::addColumn<QString>("kilowatts");
     QTest::addColumn<QString>("megawatts");
+    const QString point = QStringLiteral(".");
+    const QString none;
+    const auto row = [&](const char* name, QStringList inputs, const QString& reactions,
+                         const QString& kilowatts, const QString& megawatts = QString()) {
+        QTest::newRow(name) << inputs << point << reactions << kilowatts << megawatts;
+    };
 
-    QTest::newRow("example") << QByteArray("10") << QByteArray("50") << QByteArray("90")
-                             << QByteArray("95") << "4193.775"
-                             << "4.193775";
-    QTest::newRow("fixed order matters")
-        << QByteArray("401.7") << QByteArray("325.9") << QByteArray("33.3") << QByteArray("26.5")
-        << "113330.109143804"
-        << "113.330109143804";
-    QTest::newRow("MW from stored P")
-        << QByteArray("317.8") << QByteArray("987") << QByteArray("60.48") << QByteArray("41.49")
-        << "772138.611413609"
-        << "772.138611413608";
-    QTest::newRow("14 digits show")
-        << QByteArray("49.603") << QByteArray("591.5") << QByteArray("11.34") << QByteArray("39.62")
-        << "12931.807334253"
-        << "12.931807334253";
-    QTest::newRow("all ones") << QByteArray("1") << QByteArray("1") << QByteArray("1")
-                              << QByteArray("1") << "0.000981"
-                              << "9.81E-07";
-    QTest::newRow("1e8") << QByteArray("1e8") << QByteArray("1e8") << QByteArray("100")
-                         << QByteArray("100") << "9.81E+16"
-                         << "98100000000000";
-    QTest::newRow("2 3 100 100") << QByteArray("2") << QByteArray("3") << QByteArray("100")
-                                 << QByteArray("100") << "58.86"
-                                 << "0.05886";
-    QTest::newRow("zero input") << QByteArray("0") << QByteArray("50") << QByteArray("90")
-                                << QByteArray("95") << "0"
-                                << "0";
-    QTest::newRow("negative zero product")
-        << QByteArray("-10") << QByteArray("0") << QByteArray("90") << QByteArray("95") << "0"
-        << "0";
-    QTest::newRow("no number") << QByteArray("abc") << QByteArray("50") << QByteArray("90")
-                               << QByteArray("95") << "0"
-                               << "0";
-    QTest::newRow("negative") << QByteArray("-10") << QByteArray("50") << QByteArray("90")
-                              << QByteArray("95") << "-4193.775"
-                              << "-4.193775";
+    // Worked examples, all valid.
+    row("10 50 90 95", {"10", "50", "90", "95"}, none, "4193.775", "4.193775");
+    row("fixed order", {"401.7", "325.9", "33.3", "26.5"}, none, "113330.109143804",
+        "113.330109143804");
+    row("MW from stored P", {"317.8", "987", "60.48", "41.49"}, none, "772138.611413609",
+        "772.138611413608");
+    row("14 digits", {"49.603", "591.5", "11.34", "39.62"}, none, "12931.807334253",
+        "12.931807334253");
+    row("all ones", {"1", "1", "1", "1"}, none, "0.000981", "9.81E-07");
+    row("1e8", {"1e8", "1e8", "100", "100"}, none, "9.81E+16", "98100000000000");
+    row("58.86", {"2", "3", "100", "100"}, none, "58.86", "0.05886");
+    row("blanks and percent", {" 1 0", "50", "90%", "95 %"}, none, "4193.775", "4.193775");
+    row("hex and octal", {"&HA", "&O62", "90", "95"}, none, "4193.775", "4.193775");
+    row("n 100 passes", {"10", "50", "100", "95"}, none, "4659.75", "4.65975");
+    row("Q 80%", {"80%", "50", "90", "95"}, none, "33550.2", "33.5502");
+    row("Q 12,5 with a point", {"12,5", "50", "90", "95"}, none, "5032.53", "5.03253");
+    row("H has no upper bound", {"10", "1e6", "90", "95"}, none, "83875500", "83875.5");
+
+    // The zero checks see only a lone "0"; anything else that reads as 0 is a mistake.
+    row("Q zero", {"0", "50", "90", "95"}, "Zh Mh", "0", "0");
+    row("all zero", {"0", "0", "0", "0"}, "Zh Zh Zh Zh Mh Mh Mh Mh", "0", "0");
+    row("Q 0.0", {"0.0", "50", "90", "95"}, "Mh", "0", "0");
+    row("Q 00", {"00", "50", "90", "95"}, "Mh", "0", "0");
+    row("Q empty", {"", "50", "90", "95"}, "Mh", "0", "0");
+    row("Q abc", {"abc", "50", "90", "95"}, "Mh", "0", "0");
+    row("Q blank zero", {" 0", "50", "90", "95"}, "Mh", "0", "0");
+    row("Q minus zero", {"-0", "50", "90", "95"}, "Mh", "0", "0");
+    row("negative zero product", {"-10", "0", "90", "95"}, "Zh Nh Mh Mh", "0", "0");
+    // Grouped by kind: zeros, then negatives, then efficiencies, each in box order.
+    row("zero before negative", {"-1", "0", "90", "95"}, "Zh Nh Mh Mh", "0", "0");
+    row("zeros and negatives grouped", {"-2", "0", "-7", "0"}, "Zh Zh Nh Nh Mh Mh Mh Mh", "0", "0");
+    row("every kind at once", {"0", "-3", "250", "-1"}, "Zh Nh Nh Eh Mh Mh Mh M", "0", "0");
+    row("all negative", {"-1", "-1", "-1", "-1"}, "Nh Nh Nh Nh Mh Mh Mh Mh", "0.000981",
+        "9.81E-07");
+    row("negative result", {"-10", "50", "90", "95"}, "Nh Mh", "-4193.775", "-4.193775");
+    row("m -5", {"10", "50", "90", "-5"}, "Nh Mh", "-220.725", "-0.220725");
+    // Over 100: the message hides, the second check only writes the mistake text.
+    row("n 100.5", {"10", "50", "100.5", "95"}, "Eh M", "4683.04875", "4.68304875");
+    row("n 1e3", {"10", "50", "1e3", "95"}, "Eh M", "46597.5", "46.5975");
+    row("both efficiencies over", {"10", "50", "101", "200"}, "Eh Eh M M", "9908.1", "9.9081");
+
+    // Odd text reads as far as it is a number, and is never refused for its size.
+    row("megabyte of letters", {QString(1'000'000, 'x'), "50", "90", "95"}, "Mh", "0", "0");
+    row("megabyte of blanks then 10", {QString(1'000'000, ' ') + "10", "50", "90", "95"}, none,
+        "4193.775", "4.193775");
+    row("megabyte of zeros then 10", {QString(1'000'000, '0') + "10", "50", "90", "95"}, none,
+        "4193.775", "4.193775");
+    row("10 then a megabyte of fraction digits",
+        {"10." + QString(1'000'000, '0'), "50", "90", "95"}, none, "4193.775", "4.193775");
+    row("control characters", {QStringLiteral("1\x01\x02\x1b") + "0", "50", "90", "95"}, none,
+        "419.3775", "0.4193775");
+    row("carriage return", {QStringLiteral("10\r\n5"), "50", "90", "95"}, none, "4193.775",
+        "4.193775");
+    row("arabic-indic digits", {QStringLiteral(u"\u0661\u0660"), "50", "90", "95"}, "Mh", "0", "0");
+    row("fullwidth digits", {QStringLiteral(u"\uff11\uff10"), "50", "90", "95"}, "Mh", "0", "0");
+    row("digits then devanagari", {QStringLiteral(u"10\u0967"), "50", "90", "95"}, none, "4193.775",
+        "4.193775");
+    row("surrogate pair", {QStringLiteral(u"\U0001F600"), "50", "90", "95"}, "Mh", "0", "0");
+    row("lone surrogate", {QString(QChar(0xD800)) + "10", "50", "90", "95"}, "Mh", "0", "0");
+    row("NUL inside", {QString("10") + QChar(0) + "99", "50", "90", "95"}, none, "4193.775",
+        "4.193775");
+    row("right-to-left mark", {QStringLiteral(u"\u200f10"), "50", "90", "95"}, "Mh", "0", "0");
+
+    // Beyond the double range the press stops where the number is read or the product made.
+    row("typed Q too large", {"1e400", "50", "90", "95"}, none, "too large");
+    row("too large after a zero check", {"10", "0", "90", "1e999"}, "Zh", "too large");
+    row("too large after Q's negative check", {"-1", "1e999", "90", "95"}, "Nh", "too large");
+    row("hex too large", {"&H1" + QString(300, '0'), "1", "1", "1"}, none, "too large");
+    row("megabyte of digits", {QString(1'000'000, '7'), "1", "1", "1"}, none, "too large");
+    row("product t2", {"1E+154", "1E+154", "100", "100"}, none, "too large");
+    row("product with a refused input", {"1e300", "1e300", "-1", "100"}, "Nh Mh", "too large");
+
+    // The user's separator: written in the results, and read as a point when typed.
+    QTest::newRow("comma typed back") << QStringList{"401,7", "325.9", "33,3", "26,5"}
+                                      << QStringLiteral(",") << none << "113330,109143804"
+                                      << "113,330109143804";
+    QTest::newRow("comma, exponent form")
+        << QStringList{"1", "1", "1", "1"} << QStringLiteral(",") << none << "0,000981"
+        << "9,81E-07";
+    QTest::newRow("two-character separator")
+        << QStringList{"12::5", "100", "50", "50"} << QStringLiteral("::") << none << "3065::625"
+        << "3::065625";
 }
 
-void TestNumberRules::power() {
-    QFETCH(QByteArray, q);
-    QFETCH(QByteArray, h);
-    QFETCH(QByteArray, n);
-    QFETCH(QByteArray, m);
+void TestNumberRules::solve() {
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, separator);
+    QFETCH(QString, reactions);
     QFETCH(QString, kilowatts);
     QFETCH(QString, megawatts);
-    const double p = PowerKilowatts(TextToNumber(q.toStdString()), TextToNumber(h.toStdString()),
-                                    TextToNumber(n.toStdString()), TextToNumber(m.toStdString()));
-    QCOMPARE(QString::fromStdString(NumberToText(p)), kilowatts);
-    QCOMPARE(QString::fromStdString(NumberToText(KilowattsToMegawatts(p))), megawatts);
+    const auto view = [](const QString& text) {
+        return std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                   static_cast<std::size_t>(text.size()));
+    };
+    const SolveOutcome outcome = Solve(
+        {view(inputs[0]), view(inputs[1]), view(inputs[2]), view(inputs[3])}, view(separator));
+
+    QString seen;
+    for (const Reaction reaction : outcome.reactions) {
+        switch (reaction) {
+        case Reaction::ZeroMessage:
+            seen += QStringLiteral(" Z");
+            break;
+        case Reaction::NegativeMessage:
+            seen += QStringLiteral(" N");
+            break;
+        case Reaction::EfficiencyMessage:
+            seen += QStringLiteral(" E");
+            break;
+        case Reaction::MistakeText:
+            seen += QStringLiteral(" M");
+            break;
+        case Reaction::HideResults:
+            seen += QStringLiteral("h");
+            break;
+        }
+    }
+    QCOMPARE(seen.trimmed(), reactions);
+    if (kilowatts == QLatin1String("too large")) {
+        QVERIFY(outcome.tooLarge);
+        QVERIFY(outcome.kilowatts.empty() && outcome.megawatts.empty());
+        return;
+    }
+    QVERIFY(!outcome.tooLarge);
+    QCOMPARE(QString::fromStdU16String(outcome.kilowatts), kilowatts);
+    QCOMPARE(QString::fromStdU16String(outcome.megawatts), megawatts);
 }
 
 void TestNumberRules::powerOutOfRange_data() {
