@@ -61,15 +61,12 @@ int main(int argc, char* argv[]) {
         standard(type, QMessageLogContext(), text);
     held.clear();
 
-    torrentix::SetIdentity(app);
+    torrentix::SetUpApplication(app);
     const torrentix::Translations translations;
-    // The program ends when its last window is unloaded, by whatever path.
-    QApplication::setQuitOnLastWindowClosed(false);
 
     try {
+        // Qt ends the program when its last window closes, by whatever path.
         torrentix::Program program;
-        QObject::connect(&program.shell(), &torrentix::Shell::lastWindowUnloaded, &app,
-                         [] { QCoreApplication::exit(0); });
         program.Instance(torrentix::WindowKind::Hydropower).Show();
         return QApplication::exec();
     } catch (const std::exception& e) {

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Torrentix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program: its identity, and the four windows composed on the forms runtime.
+// The program: its identity, and the four windows with the ways between them.
 #pragma once
 
 #include "shell.h"
 
-#include <map>
+#include <array>
 
 class QApplication;
 
@@ -15,23 +15,21 @@ enum class WindowKind { Hydropower, HydroPowerFormula, Diagram, About };
 
 class Program {
 public:
-    Program() = default;
+    Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // The kind's one slot, made (not loaded) on first use.
-    WindowInstance& Instance(WindowKind kind);
-
-    Shell& shell() { return shell_; }
+    // The kind's one slot, for the whole run.
+    WindowInstance& Instance(WindowKind kind) { return slots_[static_cast<std::size_t>(kind)]; }
 
 private:
     std::unique_ptr<QWidget> make(WindowKind kind);
 
-    Shell shell_;
-    std::map<WindowKind, WindowInstance*> slots_;
+    std::array<WindowInstance, 4> slots_;
 };
 
-// Title, version and icon of the program.
-void SetIdentity(QApplication& app);
+// What the whole process needs once, before its first window: title, version and icon, the
+// design's font faces and the notifications screen readers present.
+void SetUpApplication(QApplication& app);
 
 } // namespace torrentix

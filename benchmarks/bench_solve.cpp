@@ -137,7 +137,7 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    torrentix::SetIdentity(app);
+    torrentix::SetUpApplication(app);
     QApplication::setQuitOnLastWindowClosed(false);
 
     torrentix::Program program;

@@ -16,8 +16,7 @@ std::u16string_view textOf(const QString& text) {
 }
 } // namespace
 
-Frm_Hydropower::Frm_Hydropower(Windows windows)
-    : windows_(windows), announcement_(new Announcement(*this)) {
+Frm_Hydropower::Frm_Hydropower() : announcement_(new Announcement(*this)) {
     OnClick(ui->Command1, [this] { Command1_Click(); });
     OnClick(ui->Command2, [this] { Command2_Click(); });
     OnClick(ui->Command3, [this] { Command3_Click(); });
@@ -82,19 +81,19 @@ void Frm_Hydropower::Command2_Click() {
 }
 
 void Frm_Hydropower::Command3_Click() {
-    windows_.about.Show();
+    emit aboutClicked();
 }
 
 void Frm_Hydropower::Command4_Click() {
-    windows_.diagram.Show();
+    emit diagramClicked();
 }
 
 void Frm_Hydropower::Command5_Click() {
-    windows_.self.Unload();
+    close(); // the program ends with it if no other window is open
 }
 
 void Frm_Hydropower::Command6_Click() {
-    windows_.formula.Show();
+    emit formulaClicked();
 }
 
 std::array<QLabel*, 6> Frm_Hydropower::resultLabels() const {

@@ -5,7 +5,6 @@
 
 #include "announcement.h"
 #include "form.h"
-#include "shell.h"
 
 #include <array>
 
@@ -20,15 +19,14 @@ namespace torrentix {
 class Frm_Hydropower : public Form<Ui::Frm_Hydropower> {
     Q_OBJECT
 public:
-    // The windows its buttons open, and its own slot, which Exit unloads.
-    struct Windows {
-        WindowInstance& self;
-        WindowInstance& formula;
-        WindowInstance& diagram;
-        WindowInstance& about;
-    };
-    explicit Frm_Hydropower(Windows windows);
+    Frm_Hydropower();
     ~Frm_Hydropower() override;
+
+signals:
+    // The reference windows are the program's to open: it holds one of each.
+    void formulaClicked();
+    void diagramClicked();
+    void aboutClicked();
 
 private:
     void Command1_Click(); // Solve
@@ -45,7 +43,6 @@ private:
     // power with its units.
     void AnnounceOutcome();
 
-    Windows windows_;
     Announcement* announcement_; // owned by the window
 };
 

@@ -28,13 +28,12 @@ QAccessibleInterface* accessibleNotification(const QString& className, QObject* 
 }
 } // namespace
 
+void InstallAccessibleNotifications() {
+    QAccessible::installFactory(accessibleNotification);
+}
+
 Notification::Notification(QWidget& window, const QString& message)
     : QWidget(&window), message_(message) {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleNotification);
-        return true;
-    }();
-    static_cast<void>(installed);
     setObjectName(QStringLiteral("Announcement"));
     setGeometry(0, 0, 0, 0);
     setFocusPolicy(Qt::NoFocus);

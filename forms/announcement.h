@@ -11,6 +11,10 @@
 
 namespace torrentix {
 
+// Gives notifications the accessible role and name screen readers present. Once per process,
+// before the first window.
+void InstallAccessibleNotifications();
+
 // One message as a screen reader finds it: a notification whose name is the message.
 class Notification : public QWidget {
     Q_OBJECT

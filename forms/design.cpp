@@ -18,17 +18,6 @@
 
 namespace torrentix {
 namespace {
-void installFontStandIns() {
-    // Metric stand-ins for the designed faces, so every caption fits its box as designed.
-    static const bool installed = [] {
-        for (const char* sans : {"MS Sans Serif", "Microsoft Sans Serif"})
-            QFont::insertSubstitution(QString::fromLatin1(sans), QStringLiteral("Liberation Sans"));
-        QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
-        return true;
-    }();
-    static_cast<void>(installed);
-}
-
 void applyFont(QWidget& widget) {
     const QVariant size = widget.property("pointSizeF");
     if (!size.isValid())
@@ -150,8 +139,13 @@ double ContrastRatio(const QColor& a, const QColor& b) {
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+void InstallFontStandIns() {
+    for (const char* sans : {"MS Sans Serif", "Microsoft Sans Serif"})
+        QFont::insertSubstitution(QString::fromLatin1(sans), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+}
+
 void ApplyDesign(QWidget& window) {
-    installFontStandIns();
     applyFont(window);
     for (QWidget* child : window.findChildren<QWidget*>())
         applyFont(*child);

@@ -8,10 +8,14 @@ class QWidget;
 
 namespace torrentix {
 
+// Metric stand-ins for the designed font faces, so that every caption fits its box as designed.
+// Once per process, before the first window.
+void InstallFontStandIns();
+
 // Gives every control its designed font size: forms hold whole point sizes only, so
 // sizes such as 8.25 pt stand in a control's "pointSizeF" property. Also maps the design's
-// font faces onto faces this desktop has, and keeps the designed colours readable under the
-// desktop's palette (see below). Call right after setupUi.
+// font faces onto faces this desktop has (see above), and keeps the designed colours readable under
+// the desktop's palette (see below). Call right after setupUi.
 void ApplyDesign(QWidget& window);
 
 // The contrast ratio of two colours as WCAG defines it: from 1 (the same lightness) to 21

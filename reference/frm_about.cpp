@@ -6,9 +6,9 @@
 
 namespace torrentix {
 
-// Close: only this window goes; the calculator is left as it is.
-frm_About::frm_About(WindowInstance& self) {
-    OnClick(ui->Command1, [&self] { self.Unload(); });
+frm_About::frm_About() {
+    // Close: only this window goes; the calculator is left as it is.
+    OnClick(ui->Command1, [this] { close(); });
 }
 
 frm_About::~frm_About() = default;

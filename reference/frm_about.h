@@ -4,7 +4,6 @@
 #pragma once
 
 #include "form.h"
-#include "shell.h"
 
 namespace Ui {
 class frm_About;
@@ -15,7 +14,7 @@ namespace torrentix {
 class frm_About : public Form<Ui::frm_About> {
     Q_OBJECT
 public:
-    explicit frm_About(WindowInstance& self);
+    frm_About();
     ~frm_About() override;
 };
 

@@ -6,8 +6,9 @@
 
 namespace torrentix {
 
-Frm_Diagram::Frm_Diagram(WindowInstance& self, WindowInstance& calculator)
-    : MainPageLink(self, calculator) {}
+Frm_Diagram::Frm_Diagram() {
+    OnClick(ui->Command1, [this] { emit mainPageClicked(); });
+}
 
 Frm_Diagram::~Frm_Diagram() = default;
 

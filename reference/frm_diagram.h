@@ -3,7 +3,7 @@
 // The diagram page: a side view of a hydroelectric scheme with the heights the formula uses.
 #pragma once
 
-#include "mainpage.h"
+#include "form.h"
 
 namespace Ui {
 class Frm_Diagram;
@@ -11,11 +11,16 @@ class Frm_Diagram;
 
 namespace torrentix {
 
-class Frm_Diagram : public MainPageLink<Ui::Frm_Diagram> {
+class Frm_Diagram : public Form<Ui::Frm_Diagram> {
     Q_OBJECT
 public:
-    Frm_Diagram(WindowInstance& self, WindowInstance& calculator);
+    Frm_Diagram();
     ~Frm_Diagram() override;
+
+signals:
+    // Main page: the program shows the calculator first, then unloads this window, so that a
+    // window stays loaded and the program goes on.
+    void mainPageClicked();
 };
 
 } // namespace torrentix

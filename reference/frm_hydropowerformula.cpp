@@ -6,8 +6,9 @@
 
 namespace torrentix {
 
-Frm_HydroPowerFormula::Frm_HydroPowerFormula(WindowInstance& self, WindowInstance& calculator)
-    : MainPageLink(self, calculator) {}
+Frm_HydroPowerFormula::Frm_HydroPowerFormula() {
+    OnClick(ui->Command1, [this] { emit mainPageClicked(); });
+}
 
 Frm_HydroPowerFormula::~Frm_HydroPowerFormula() = default;
 

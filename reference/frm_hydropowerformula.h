@@ -3,7 +3,7 @@
 // The formula page: what the calculator computes and the units of its quantities.
 #pragma once
 
-#include "mainpage.h"
+#include "form.h"
 
 namespace Ui {
 class Frm_HydroPowerFormula;
@@ -11,11 +11,16 @@ class Frm_HydroPowerFormula;
 
 namespace torrentix {
 
-class Frm_HydroPowerFormula : public MainPageLink<Ui::Frm_HydroPowerFormula> {
+class Frm_HydroPowerFormula : public Form<Ui::Frm_HydroPowerFormula> {
     Q_OBJECT
 public:
-    Frm_HydroPowerFormula(WindowInstance& self, WindowInstance& calculator);
+    Frm_HydroPowerFormula();
     ~Frm_HydroPowerFormula() override;
+
+signals:
+    // Main page: the program shows the calculator first, then unloads this window, so that a
+    // window stays loaded and the program goes on.
+    void mainPageClicked();
 };
 
 } // namespace torrentix

@@ -55,6 +55,27 @@ inline const char* opener(WindowKind kind) {
     return "";
 }
 
+// Counts the ends of the program: Qt ends it when its last shown window without a parent is
+// closed, but only from the event loop that tests do not run.
+class EndCounter : public QObject {
+public:
+    EndCounter() { qApp->installEventFilter(this); }
+    int ends = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Hide || !watched->isWidgetType() ||
+            !static_cast<QWidget*>(watched)->isWindow())
+            return false;
+        for (const QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->isVisible() && top->parentWidget() == nullptr)
+                return false;
+        }
+        ++ends;
+        return false;
+    }
+};
+
 class RunningProgram {
 public:
     RunningProgram()
@@ -62,8 +83,7 @@ public:
               captions.append(caption);
               log.append(QStringLiteral("message: ") + text);
           }) {
-        SetIdentity(*qApp);
-        QObject::connect(&program.shell(), &Shell::lastWindowUnloaded, [this] { ++ends; });
+        SetUpApplication(*qApp);
         program.Instance(WindowKind::Hydropower).Show();
         calculator = window(WindowKind::Hydropower);
     }
@@ -73,6 +93,13 @@ public:
 
     QWidget* window(WindowKind kind) { return program.Instance(kind).window(); }
     bool loaded(WindowKind kind) { return program.Instance(kind).loaded(); }
+    bool anyLoaded() {
+        for (const WindowKind kind : {Calculator, Formula, Diagram, About}) {
+            if (loaded(kind))
+                return true;
+        }
+        return false;
+    }
 
     // Clicks a button of a loaded window with the mouse.
     void press(WindowKind kind, const char* button) {
@@ -127,9 +154,10 @@ public:
 
     Program program;
     QWidget* calculator = nullptr; // the window the program opened with
-    int ends = 0;                  // how often the last window went
-    QStringList log;               // messages, and whatever a test adds to it, in order
-    QStringList captions;          // caption of each message box
+    EndCounter endCounter;
+    int& ends = endCounter.ends; // how often the last window went
+    QStringList log;             // messages, and whatever a test adds to it, in order
+    QStringList captions;        // caption of each message box
 
 private:
     MessageRecorder recorder_;

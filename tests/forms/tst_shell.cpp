@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -19,7 +20,7 @@ using torrentix::testing::flushUnloads;
 
 namespace {
 // Stand-in windows that count how often they are built.
-Shell::Factory counting(int& built) {
+WindowInstance::Factory counting(int& built) {
     return [&built] {
         ++built;
         auto window = std::make_unique<QWidget>();
@@ -44,19 +45,16 @@ private slots:
 
 void TestShell::newSlotIsNotLoaded() {
     int built = 0;
-    Shell shell;
-    WindowInstance& first = shell.NewInstance(counting(built));
+    WindowInstance first(counting(built));
     // A slot shows nothing and builds no window until it is shown.
     QVERIFY(!first.loaded());
     QCOMPARE(first.window(), nullptr);
     QCOMPARE(built, 0);
-    QVERIFY(!shell.anyLoaded());
 }
 
 void TestShell::showLoadsOnceAndKeepsState() {
     int built = 0;
-    Shell shell;
-    WindowInstance& about = shell.NewInstance(counting(built));
+    WindowInstance about(counting(built));
     about.Show();
     QVERIFY(about.loaded());
     QVERIFY(about.window()->isVisible());
@@ -79,8 +77,7 @@ void TestShell::unloadDestroysAndShowRebuilds_data() {
 void TestShell::unloadDestroysAndShowRebuilds() {
     QFETCH(bool, closeBox);
     int built = 0;
-    Shell shell;
-    WindowInstance& formula = shell.NewInstance(counting(built));
+    WindowInstance formula(counting(built));
     formula.Show();
     formula.window()->findChild<QLineEdit*>()->setText("typed");
     QPointer<QWidget> old = formula.window();
@@ -99,34 +96,48 @@ void TestShell::unloadDestroysAndShowRebuilds() {
 }
 
 void TestShell::programEndsWithLastWindow() {
+    // Run in the event loop, where Qt ends the program.
     int built = 0;
-    Shell shell;
-    WindowInstance& calculator = shell.NewInstance(counting(built));
-    WindowInstance& about = shell.NewInstance(counting(built));
-    WindowInstance& diagram = shell.NewInstance(counting(built));
+    WindowInstance calculator(counting(built));
+    WindowInstance about(counting(built));
+    WindowInstance diagram(counting(built));
     int ended = 0;
-    connect(&shell, &Shell::lastWindowUnloaded, this, [&] { ++ended; });
-    calculator.Show();
-    about.Show();
-    diagram.Show();
-    calculator.Unload();
-    QCOMPARE(ended, 0);
-    diagram.window()->close();
-    QCOMPARE(ended, 0);
-    QVERIFY(shell.anyLoaded());
-    about.Unload();
-    QCOMPARE(ended, 1);
-    QVERIFY(!shell.anyLoaded());
+    QList<int> endedAfter;
+    bool loadedBeforeLast = false;
+    connect(qApp, &QGuiApplication::lastWindowClosed, this, [&] { ++ended; });
+    QTimer steps;
+    steps.setSingleShot(true);
+    connect(&steps, &QTimer::timeout, &steps, [&] {
+        calculator.Show();
+        about.Show();
+        diagram.Show();
+        calculator.Unload();
+        endedAfter << ended;
+        diagram.window()->close();
+        endedAfter << ended;
+        loadedBeforeLast = about.loaded();
+        about.Unload();
+        endedAfter << ended;
+    });
+    // A program that does not end is ended here, and fails.
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    connect(&deadline, &QTimer::timeout, &deadline, [] { QCoreApplication::exit(1); });
+    steps.start(0);
+    deadline.start(5000);
+    QCOMPARE(QApplication::exec(), 0);
+    QCOMPARE(endedAfter, (QList<int>{0, 0, 1}));
+    QVERIFY(loadedBeforeLast);
+    QVERIFY(!about.loaded() && !calculator.loaded() && !diagram.loaded());
     flushUnloads();
 }
 
 void TestShell::failingWindowGoesToLastResort() {
     // A window that cannot be built stops the procedure; the user gets a plain message and
     // the program goes on.
-    Shell shell;
-    WindowInstance& failing = shell.NewInstance(
+    WindowInstance failing(
         []() -> std::unique_ptr<QWidget> { throw std::runtime_error("no memory"); });
-    WindowInstance& empty = shell.NewInstance({});
+    WindowInstance empty({});
     QStringList shown;
     MessageRecorder recorder([&](const QString& caption, const QString& text) {
         QCOMPARE(caption, QStringLiteral("Torrentix"));

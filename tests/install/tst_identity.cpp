@@ -25,7 +25,7 @@ private slots:
 void TestIdentity::applicationIdentity() {
     auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
     QVERIFY(app);
-    torrentix::SetIdentity(*app);
+    torrentix::SetUpApplication(*app);
     QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("Torrentix"));
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
     // The desktop finds the menu entry, and with it the icon, by this name.

@@ -249,7 +249,7 @@ void TestNavigation::exitLeavesReferenceWindow() {
     else
         program.press(kind, "Command1");
     QCOMPARE(program.ends, 1);
-    QVERIFY(!program.program.shell().anyLoaded());
+    QVERIFY(!program.anyLoaded());
     QCOMPARE(RunningProgram::count(kind), 0);
 }
 
@@ -272,7 +272,7 @@ void TestNavigation::programEndsWithLastWindow() {
     }
     // Exactly one end, and only once nothing is loaded.
     QCOMPARE(program.ends, 1);
-    QVERIFY(!program.program.shell().anyLoaded());
+    QVERIFY(!program.anyLoaded());
 }
 
 void TestNavigation::mainPageAfterExitGivesEmptyCalculator_data() {
