@@ -23,39 +23,35 @@ Program::Program()
              WindowInstance([this] { return make(WindowKind::About); })} {}
 
 std::unique_ptr<QWidget> Program::make(WindowKind kind) {
-    // A navigation step that fails stops its procedure there and goes to the last resort.
+    // A step that fails stops its procedure there and goes to the last resort.
     const auto show = [this](WindowKind shown) {
         return Guarded([this, shown] { Instance(shown).Show(); });
     };
-    // The calculator comes up first, so that a window stays loaded and the program goes on.
-    const auto mainPage = [this](WindowKind page) {
-        return Guarded([this, page] {
-            Instance(WindowKind::Hydropower).Show();
-            Instance(page).Unload();
-        });
+    // Main page: the calculator comes first, so that a window stays loaded and the program goes on.
+    const auto withMainPage = [this, kind](auto window) {
+        QObject::connect(window.get(), &decltype(window)::element_type::mainPageClicked,
+                         window.get(), Guarded([this, kind] {
+                             Instance(WindowKind::Hydropower).Show();
+                             Instance(kind).Unload();
+                         }));
+        return std::unique_ptr<QWidget>(std::move(window));
     };
     switch (kind) {
     case WindowKind::Hydropower: {
         auto window = std::make_unique<Frm_Hydropower>();
-        QObject::connect(window.get(), &Frm_Hydropower::formulaClicked, window.get(),
+        Frm_Hydropower* const calculator = window.get();
+        QObject::connect(calculator, &Frm_Hydropower::formulaClicked, calculator,
                          show(WindowKind::HydroPowerFormula));
-        QObject::connect(window.get(), &Frm_Hydropower::diagramClicked, window.get(),
+        QObject::connect(calculator, &Frm_Hydropower::diagramClicked, calculator,
                          show(WindowKind::Diagram));
-        QObject::connect(window.get(), &Frm_Hydropower::aboutClicked, window.get(),
+        QObject::connect(calculator, &Frm_Hydropower::aboutClicked, calculator,
                          show(WindowKind::About));
         return window;
     }
-    case WindowKind::HydroPowerFormula: {
-        auto window = std::make_unique<Frm_HydroPowerFormula>();
-        QObject::connect(window.get(), &Frm_HydroPowerFormula::mainPageClicked, window.get(),
-                         mainPage(kind));
-        return window;
-    }
-    case WindowKind::Diagram: {
-        auto window = std::make_unique<Frm_Diagram>();
-        QObject::connect(window.get(), &Frm_Diagram::mainPageClicked, window.get(), mainPage(kind));
-        return window;
-    }
+    case WindowKind::HydroPowerFormula:
+        return withMainPage(std::make_unique<Frm_HydroPowerFormula>());
+    case WindowKind::Diagram:
+        return withMainPage(std::make_unique<Frm_Diagram>());
     case WindowKind::About:
         return std::make_unique<frm_About>();
     }

@@ -10,11 +10,6 @@
 #include <QLocale>
 
 namespace torrentix {
-namespace {
-std::u16string_view textOf(const QString& text) {
-    return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-} // namespace
 
 Frm_Hydropower::Frm_Hydropower() : announcement_(new Announcement(*this)) {
     OnClick(ui->Command1, [this] { Command1_Click(); });
@@ -31,11 +26,10 @@ Frm_Hydropower::~Frm_Hydropower() = default;
 
 void Frm_Hydropower::Command1_Click() {
     // Results are shown with the user's decimal separator, so that is what a box reads too.
-    const QString separator = QLocale::system().decimalPoint();
-    const QString q = ui->Txt_Q->text(), h = ui->Txt_H->text(), n = ui->Txt_n->text(),
-                  m = ui->Txt_m->text();
     const SolveOutcome outcome =
-        Solve({textOf(q), textOf(h), textOf(n), textOf(m)}, textOf(separator));
+        Solve({ui->Txt_Q->text().toStdU16String(), ui->Txt_H->text().toStdU16String(),
+               ui->Txt_n->text().toStdU16String(), ui->Txt_m->text().toStdU16String()},
+              QLocale::system().decimalPoint().toStdU16String());
 
     // One after another, each message box waiting for the user before the next reaction.
     for (const Reaction reaction : outcome.reactions) {

@@ -18,9 +18,7 @@ public:
     ~Frm_HydroPowerFormula() override;
 
 signals:
-    // Main page: the program shows the calculator first, then unloads this window, so that a
-    // window stays loaded and the program goes on.
-    void mainPageClicked();
+    void mainPageClicked(); // the program shows the calculator, then unloads this window
 };
 
 } // namespace torrentix

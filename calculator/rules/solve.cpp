@@ -4,17 +4,14 @@
 
 #include "numberrules.h"
 
-#include <array>
 #include <cstddef>
 
 namespace torrentix {
 namespace {
 double numberIn(std::u16string_view text, std::u16string_view separator) {
-    if (separator.empty() || separator == u"." || text.find(separator) == text.npos)
-        return TextToNumber(text);
     std::u16string pointed(text);
-    for (std::size_t at = pointed.find(separator); at != pointed.npos;
-         at = pointed.find(separator, at + 1))
+    for (std::size_t at = separator.empty() ? pointed.npos : pointed.find(separator);
+         at != pointed.npos; at = pointed.find(separator, at + 1))
         pointed.replace(at, separator.size(), u".");
     return TextToNumber(pointed);
 }
@@ -31,14 +28,13 @@ std::u16string shown(double x, std::u16string_view separator) {
 }
 } // namespace
 
-SolveOutcome Solve(const SolveInputs& inputs, std::u16string_view separator) {
+SolveOutcome Solve(const SolveInputs& texts, std::u16string_view separator) {
     SolveOutcome outcome;
     auto react = [&outcome](Reaction reaction, bool hide) {
         outcome.reactions.push_back(reaction);
         if (hide)
             outcome.reactions.push_back(Reaction::HideResults);
     };
-    const std::array<std::u16string_view, 4> texts = {inputs.q, inputs.h, inputs.n, inputs.m};
     constexpr std::size_t n = 2, m = 3;
 
     try {

@@ -5,6 +5,7 @@
 // without a window; the calculator only reads its boxes and acts out the outcome.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,12 +31,11 @@ struct SolveOutcome {
     std::u16string megawatts;
 };
 
-struct SolveInputs {
-    std::u16string_view q, h, n, m;
-};
+// The texts of the boxes Q, H, n and m, in that order.
+using SolveInputs = std::array<std::u16string_view, 4>;
 
 // `separator` is the user's decimal separator: results are written with it, and a typed one
 // reads as a point, so that a result typed back reads as shown.
-SolveOutcome Solve(const SolveInputs& inputs, std::u16string_view separator);
+SolveOutcome Solve(const SolveInputs& texts, std::u16string_view separator);
 
 } // namespace torrentix
