@@ -9,16 +9,13 @@
 # lintian finds nothing in the package.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# The X session's helpers (fail, start_x, calculator_shown, exits_with_zero), as the tests use them.
+source tests/screenshots/xsession.sh
 
 # Packages that only ./dev test, ./dev bench or ./dev windows may bring in.
 test_only=(valgrind clang libclang-rt-dev libbenchmark-dev libxcb-damage0-dev imagemagick
     python3-pefile desktop-file-utils appstream
     g++-mingw-w64-x86-64-posix nsis wine64)
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
 
 none_of_the_test_packages() {
     local package
@@ -31,30 +28,31 @@ none_of_the_test_packages() {
 
 # What this check itself needs to see the window: a headless X server and xdotool.
 apt-get update -qq
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xvfb xauth xdotool \
-    >/dev/null
+DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends xvfb xdotool >/dev/null
+start_x
 
-# opens_and_exits COMMAND SECONDS: on a private display, COMMAND's calculator window appears
-# within SECONDS (a build may come first), and its Exit button ends it with status 0.
+# opens_and_exits SECONDS COMMAND...: on the private display, COMMAND's calculator window
+# appears within SECONDS (a build may come first), and its Exit button ends it with status 0.
+# The window's title and Exit's place come from build/release/session.env, which ./dev writes
+# when it configures the build.
 opens_and_exits() {
-    xvfb-run -a -s '-screen 0 1024x768x24' bash -euo pipefail -c '
-        $1 &
-        program=$!
-        window=$(timeout "$2" xdotool search --sync --onlyvisible --name "^Quorvane'"'"'s  Torrentix\$" |
-            head -n1) || true
-        [ -n "$window" ] || { echo "FAIL: no calculator window appeared" >&2; exit 1; }
-        eval "$(xdotool getwindowgeometry --shell "$window")"
-        echo "calculator window ${WIDTH}x${HEIGHT} at ${X},${Y}"
-        xdotool mousemove --sync $((X + 644)) $((Y + 348)) click 1 # Exit
-        status=0
-        timeout 30 tail --pid="$program" -f /dev/null || { echo "FAIL: Exit did not end it" >&2; exit 1; }
-        wait "$program" || status=$?
-        [ "$status" = 0 ] || { echo "FAIL: the program ended with status $status" >&2; exit 1; }
-        echo "Exit ended the program with status 0"
-    ' _ "$1" "$2"
+    local seconds=$1
+    shift
+    "$@" &
+    APP_PID=$!
+    while [ ! -f build/release/session.env ]; do
+        kill -0 "$APP_PID" 2>/dev/null || fail "$* ended before configuring build/release"
+        sleep 1
+    done
+    # shellcheck source=/dev/null
+    source build/release/session.env
+    calculator_shown "$seconds"
+    echo "calculator window ${WIDTH}x${HEIGHT} at ${X},${Y}"
+    exits_with_zero
+    echo "Exit ended the program with status 0"
 }
 
-opens_and_exits './dev run' 1800
+opens_and_exits 1800 ./dev run
 none_of_the_test_packages "./dev run"
 for folder in tests benchmarks; do
     [ ! -e "build/release/$folder" ] || fail "./dev run configured build/release/$folder"
@@ -67,7 +65,7 @@ none_of_the_test_packages "./dev deb"
 # The package on the release it was made on: apt installs it with what it depends on, and the
 # installed program runs.
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
-opens_and_exits /usr/bin/torrentix 60
+opens_and_exits 60 /usr/bin/torrentix
 DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends lintian >/dev/null
 lintian --fail-on error,warning "$deb" || fail "lintian found fault with $deb"
 echo "the package installs, runs and is lintian-clean on $(. /etc/os-release && echo "$PRETTY_NAME")"

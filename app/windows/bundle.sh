@@ -4,12 +4,13 @@
 #
 # Lays out Torrentix for Windows as a folder that runs by itself, then packs it as a zip and an
 # NSIS installer:
-#   bundle.sh EXE QT_PREFIX SOURCE_DIR OUT_DIR VERSION
+#   bundle.sh EXE QT_PREFIX SOURCE_DIR OUT_DIR VERSION TITLE PUBLISHER LANGUAGE...
 # The folder holds the program, the DLLs it loads (found by following the imports of the
 # program and of the plugins it loads) stripped, Qt's translations for the languages the
 # program speaks, and the licences.
 set -euo pipefail
-exe=$1 qt=$2 source=$3 out=$4 version=$5
+exe=$1 qt=$2 source=$3 out=$4 version=$5 title=$6 publisher=$7
+languages=("${@:8}")
 name=torrentix-$version
 folder=$out/$name
 here=$(cd "$(dirname "$0")" && pwd)
@@ -48,7 +49,7 @@ find "$folder" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip -
 
 # Qt finds its plugins beside the program and its translations in translations/.
 printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' >"$folder/qt.conf"
-for language in de fr es pt_BR zh_CN; do
+for language in "${languages[@]}"; do
     cp "/usr/share/qt6/translations/qtbase_$language.qm" "$folder/translations/"
 done
 
@@ -101,5 +102,6 @@ if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 rm -f "$out/$name-windows-x64.zip" "$out/$name-setup.exe"
 (cd "$out" && find "$name" | LC_ALL=C sort | zip -q -9 -X -@ "$name-windows-x64.zip")
-makensis -V2 -NOCD -DVERSION="$version" -DFOLDER="$folder" -DICON="$source/assets/torrentix.ico" \
-    -DOUTFILE="$out/$name-setup.exe" "$here/installer.nsi"
+makensis -V2 -NOCD -DPRODUCT="$title" -DPUBLISHER="$publisher" -DVERSION="$version" \
+    -DFOLDER="$folder" -DICON="$source/assets/torrentix.ico" -DOUTFILE="$out/$name-setup.exe" \
+    "$here/installer.nsi"

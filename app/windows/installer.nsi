@@ -1,18 +1,17 @@
 ; SPDX-FileCopyrightText: 2026 The Torrentix developers
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ;
-; The Torrentix installer for 64-bit Windows. bundle.sh defines VERSION, FOLDER (the laid-out
-; program, with FOLDER.uninstall.nsh beside it listing what to remove), ICON and OUTFILE. /S installs silently; installing over an installed copy replaces
-; it and keeps one entry in Apps & features.
+; The Torrentix installer for 64-bit Windows. bundle.sh defines PRODUCT, PUBLISHER, VERSION,
+; FOLDER (the laid-out program, with FOLDER.uninstall.nsh beside it listing what to remove), ICON
+; and OUTFILE. /S installs silently; installing over an installed copy replaces it and keeps one
+; entry in Apps & features.
 ; A 64-bit installer for a 64-bit program (Qt 6 supports no 32-bit Windows).
 Target amd64-unicode
 SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include FileFunc.nsh
 
-!define PRODUCT "Torrentix"
-!define PUBLISHER "The Torrentix developers"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Torrentix"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"

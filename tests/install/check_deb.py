@@ -4,7 +4,7 @@
 """Builds the .deb from a build folder with CPack and checks its control fields and files, and
 that lintian finds neither errors nor warnings in it.
 
-    check_deb.py <build folder> <output folder>
+    check_deb.py <build folder> <output folder> <version>
 """
 import glob
 import os
@@ -33,14 +33,14 @@ def package_of(library):
 
 
 def main():
-    build, out = sys.argv[1:3]
+    build, out, version = sys.argv[1:4]
     shutil.rmtree(out, ignore_errors=True)
     subprocess.run(["cpack", "-G", "DEB", "--config", os.path.join(build, "CPackConfig.cmake"),
                     "-B", out], check=True)
     architecture = subprocess.run(["dpkg", "--print-architecture"], capture_output=True,
                                   text=True, check=True).stdout.strip()
     debs = glob.glob(os.path.join(out, "*.deb"))
-    wanted_name = f"torrentix_1.00_{architecture}.deb"
+    wanted_name = f"torrentix_{version}_{architecture}.deb"
     check([os.path.basename(d) for d in debs] == [wanted_name], f"packages made: {debs}")
     if not debs:
         return report()

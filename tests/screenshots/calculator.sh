@@ -10,7 +10,7 @@ exe=$1
 out=$2
 source "$(dirname "$0")/xsession.sh"
 start_x
-start_app "$exe" "Quorvane's  Torrentix"
+start_app "$exe"
 [ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "client area is ${WIDTH}x${HEIGHT}, not 725x440"
 
 shot=$(mktemp --suffix=.png)
@@ -21,9 +21,8 @@ cp "$shot" "$out/calculator.png"
 
 # Type a text without a number into Txt_Q and press Solve: the mistake text shows and
 # the results are hidden.
-click 120 124
-xdotool type --delay 20 "abc"
-click 644 168
+type_into "$AT_Q" abc
+click "$AT_SOLVE"
 face=$(pixel "$shot" 720 430)
 expect_pixel "$shot" 220 292 "$face" "kW bar hidden after a refused input"
 navy=0
@@ -35,16 +34,6 @@ done
 [ "$navy" = 1 ] || fail "no navy mistake text in the error area"
 cp "$shot" "$out/calculator-mistake.png"
 
-# Exit ends the program, with status 0.
-click 644 348
-for _ in $(seq 100); do
-    kill -0 "$APP_PID" 2>/dev/null || break
-    sleep 0.05
-done
-kill -0 "$APP_PID" 2>/dev/null && fail "the program did not end after Exit"
-status=0
-wait "$APP_PID" || status=$?
-APP_PID=
-[ "$status" = 0 ] || fail "exit status $status"
+exits_with_zero
 rm -f "$shot"
 echo "calculator window: all checks passed"

@@ -23,23 +23,23 @@ shown_besides() {
     fail "no new window appeared"
 }
 
-for language in de es fr pt_BR zh_CN; do
+for language in "${TORRENTIX_LANGUAGES[@]}"; do
     LANGUAGE=$language "$exe" &
     APP_PID=$!
     shown_besides
     calculator=$WINDOW
-    [ "$(xdotool getwindowname "$calculator")" != "Quorvane's  Torrentix" ] ||
+    [ "$(xdotool getwindowname "$calculator")" != "$CALCULATOR_TITLE" ] ||
         fail "$language: the calculator's title is English"
-    click 120 124 # Txt_Q
-    xdotool type "0"
-    click 644 168 # Solve: the zero message
+    type_into "$AT_Q" 0
+    click "$AT_SOLVE" # the zero message
     shown_besides "$calculator"
     sleep 0.3
     shoot "$out/$language-message.png"
     xdotool key Return
     # Each reference window: the calculator button that opens it and its own that closes it.
-    for window in "540 288 formula 644 160" "644 288 diagram 644 160" "496 28 about 644 40"; do
-        read -r bx by name cx cy <<<"$window"
+    for window in "formula $AT_FORMULA $AT_FORMULA_MAIN_PAGE" "diagram $AT_DIAGRAM $AT_DIAGRAM_MAIN_PAGE" \
+        "about $AT_ABOUT $AT_ABOUT_CLOSE"; do
+        read -r name bx by cx cy <<<"$window"
         eval "$(xdotool getwindowgeometry --shell "$calculator")"
         sleep 0.3
         shoot "$out/$language-calculator.png"

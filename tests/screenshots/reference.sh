@@ -10,26 +10,26 @@ exe=$1
 out=$2
 source "$(dirname "$0")/xsession.sh"
 start_x
-start_app "$exe" "Quorvane's  Torrentix"
+start_app "$exe"
 calculator=$WINDOW
 shot=$(mktemp --suffix=.png)
 
-# open BUTTON_X BUTTON_Y TITLE: clicks a calculator button and waits for the window it opens.
+# open "X Y" TITLE: clicks a calculator button and waits for the window it opens.
 open() {
     eval "$(xdotool getwindowgeometry --shell "$calculator")"
-    click "$1" "$2"
-    WINDOW=$(wait_window "$3") || fail "no window titled '$3' appeared"
+    click "$1"
+    WINDOW=$(wait_window "$2") || fail "no window titled '$2' appeared"
     eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
 }
 
-open 540 288 "Formula for Hydro Power Energy Calculation"
+open "$AT_FORMULA" "$FORMULA_TITLE"
 [ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "formula window is ${WIDTH}x${HEIGHT}"
 expect_pixel "$shot" 22 230 255,255,192 "light-yellow formula band"
 cp "$shot" "$out/formula.png"
-click 644 160 # Main page
-gone "Formula for Hydro Power Energy Calculation"
+click "$AT_FORMULA_MAIN_PAGE"
+gone "$FORMULA_TITLE"
 
-open 644 288 "Diagram for Torrentix"
+open "$AT_DIAGRAM" "$DIAGRAM_TITLE"
 [ "$WIDTH" = 725 ] && [ "$HEIGHT" = 440 ] || fail "diagram window is ${WIDTH}x${HEIGHT}"
 # The picture box starts 36 pixels left of the window: picture point (x, y) shows at
 # (x - 34, y + 18).
@@ -37,19 +37,18 @@ expect_pixel "$shot" $((520 - 34)) $((80 + 18)) 192,255,255 "light cyan in the r
 near "$(pixel "$shot" $((325 - 34)) $((100 + 18)))" 0,0,0 8 || fail "the dam wall is not black"
 near "$(pixel "$shot" $((100 - 34)) $((20 + 18)))" 255,255,255 8 || fail "no white around the drawing"
 cp "$shot" "$out/diagram.png"
-click 644 160 # Main page
-gone "Diagram for Torrentix"
+click "$AT_DIAGRAM_MAIN_PAGE"
+gone "$DIAGRAM_TITLE"
 
-open 496 28 "About"
+open "$AT_ABOUT" "$ABOUT_TITLE"
 [ "$WIDTH" = 717 ] && [ "$HEIGHT" = 440 ] || fail "about window is ${WIDTH}x${HEIGHT}"
 shoot "$shot"
 cp "$shot" "$out/about.png"
-click 644 40 # Close
-gone "About"
+click "$AT_ABOUT_CLOSE"
+gone "$ABOUT_TITLE"
 
 # The calculator is still there and still working.
 kill -0 "$APP_PID" 2>/dev/null || fail "the program ended with the reference windows"
-shown "Quorvane's  Torrentix" ||
-    fail "the calculator window is gone"
+shown "$CALCULATOR_TITLE" || fail "the calculator window is gone"
 rm -f "$shot"
 echo "reference windows: all checks passed"

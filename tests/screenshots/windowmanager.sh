@@ -42,31 +42,29 @@ expect_centred() {
     fail "$2: frame centre is $dx/2, $dy/2 px off the screen's"
 }
 
-start_app "$exe" "Quorvane's  Torrentix"
+start_app "$exe"
 calculator=$WINDOW
 expect_centred "$calculator" "calculator"
 frame_offset "$calculator" >/dev/null
 
 # A window opened later is centred with its frame too.
-click 540 288 # Formula
-formula=$(wait_window "Formula for Hydro Power Energy Calculation") ||
-    fail "no formula window appeared"
+click "$AT_FORMULA"
+formula=$(wait_window "$FORMULA_TITLE") || fail "no formula window appeared"
 expect_centred "$formula" "formula window"
 frame_offset "$formula" >/dev/null
-click 644 160 # Main page
+click "$AT_FORMULA_MAIN_PAGE"
 
 # Zero into Q and Solve raise a box; a click on the calculator must not take its keyboard.
 frame_offset "$calculator" >/dev/null
-click 224 124
-xdotool type --delay 20 "0"
-click 644 168
-wait_window Torrentix >/dev/null || fail "no message box appeared"
+type_into "$AT_Q" 0
+click "$AT_SOLVE"
+wait_window "$TORRENTIX_TITLE" >/dev/null || fail "no message box appeared"
 shot=$(mktemp --suffix=.png)
 import -window root -strip "$shot"
 cp "$shot" "$out/windowmanager-box.png"
 click 60 400
 sleep 0.5
 xdotool key Return
-gone Torrentix "Return did not close the box after a click on the calculator"
+gone "$TORRENTIX_TITLE" "Return did not close the box after a click on the calculator"
 rm -f "$shot"
 echo "window manager: all checks passed"

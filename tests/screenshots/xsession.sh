@@ -1,9 +1,19 @@
 # SPDX-FileCopyrightText: 2026 The Torrentix developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Shared by the screenshot tests: a private Xvfb, the real program on it, and pixel checks.
-# Source it; call start_x first. Needs Xvfb, xdotool and ImageMagick.
+# Shared by the screenshot tests, the Wine checks and first contact: a private Xvfb, the real
+# program on it, clicks on its controls, and pixel checks. Source it; call start_x first.
+# Needs Xvfb and xdotool, and ImageMagick for the pixels.
 # The server never resets: a reset when the last client goes would refuse a program started
 # right after the one before it ended, as the language session does.
+
+# The program's title and languages, its windows' titles and the centres of the controls
+# clicked ("x y" in AT_SOLVE and the like), as the build wrote them from the project and its
+# forms (app/session.cmake); CTest names the file. First contact reads it once ./dev has
+# configured the build.
+if [ -n "${TORRENTIX_SESSION:-}" ]; then
+    # shellcheck source=/dev/null
+    source "$TORRENTIX_SESSION"
+fi
 
 start_x() {
     local fdfile
@@ -73,12 +83,30 @@ gone() {
     fail "${2:-the window '$1' did not close}"
 }
 
-# start_app EXECUTABLE TITLE: starts the program and waits for its window to be mapped.
+# start_app COMMAND...: starts the program and waits (a minute at most: Wine starts slowly) for
+# its calculator window.
 start_app() {
-    "$1" &
+    "$@" &
     APP_PID=$!
-    WINDOW=$(wait_window "$2") || fail "no window titled '$2' appeared"
-    eval "$(xdotool getwindowgeometry --shell "$WINDOW")" # sets X, Y, WIDTH, HEIGHT
+    calculator_shown 60
+}
+
+# calculator_shown SECONDS: waits for the calculator window to be mapped; sets WINDOW and its
+# client area's X, Y, WIDTH and HEIGHT.
+calculator_shown() {
+    WINDOW=$(wait_window "$CALCULATOR_TITLE" "$1") ||
+        fail "no window titled '$CALCULATOR_TITLE' appeared"
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+}
+
+# exits_with_zero: a click on Exit ends the program (within 30 s), with status 0.
+exits_with_zero() {
+    local status=0
+    click "$AT_EXIT"
+    timeout 30 tail --pid="$APP_PID" -s 0.1 -f /dev/null || fail "the program did not end after Exit"
+    wait "$APP_PID" || status=$?
+    APP_PID=
+    [ "$status" = 0 ] || fail "exit status $status"
 }
 
 fail() {
@@ -121,7 +149,21 @@ expect_pixel() {
     fail "$5: expected $4 at $2,$3, got $got"
 }
 
-# click X Y: a left click at a point of the window's client area.
+# click X Y, or click "X Y": a left click at a point of the window's client area. The pointer
+# moves there first unless it is there already: xdotool's --sync would wait 15 s for a move.
 click() {
-    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+    local x y
+    read -r x y <<<"$*"
+    x=$((X + x)) y=$((Y + y))
+    if [[ "$(xdotool getmouselocation)" == "x:$x y:$y "* ]]; then
+        xdotool click 1
+    else
+        xdotool mousemove --sync "$x" "$y" click 1
+    fi
+}
+
+# type_into "X Y" TEXT: a click into an input box, then the text.
+type_into() {
+    click "$1"
+    xdotool type --delay 30 "$2"
 }

@@ -15,11 +15,10 @@ mkdir -p "$shots"
 export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
 wine=(wine)
 command -v wine >/dev/null || wine=(/usr/lib/wine/wine64)
-installed='C:\Program Files\Torrentix'
-key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torrentix'
-title="Quorvane's  Torrentix"
-
+# The session's helpers, and what the build wrote for them: titles, languages, button places.
 source "$(dirname "$0")/../screenshots/xsession.sh"
+installed="C:\\Program Files\\$TORRENTIX_TITLE"
+key="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$TORRENTIX_TITLE"
 
 # The program's processes and the X server go at the end, in that order.
 session() {
@@ -41,10 +40,10 @@ registry() {
         sed -n "s/^ *$1 *REG_[A-Z_]* *//p"
 }
 
-# entries: how many entries in Apps & features are called Torrentix.
+# entries: how many entries in Apps & features bear the program's name.
 entries() {
     "${wine[@]}" reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s /v DisplayName \
-        2>/dev/null | tr -d '\r' | grep -c 'DisplayName *REG_SZ *Torrentix$' || true
+        2>/dev/null | tr -d '\r' | grep -c "DisplayName *REG_SZ *$TORRENTIX_TITLE\$" || true
 }
 
 install() {
@@ -53,15 +52,15 @@ install() {
     local dir
     dir=$(unix_path "$installed")
     for file in torrentix.exe uninstall.exe Qt6Widgets.dll platforms/qwindows.dll LICENSE.txt \
-        translations/qtbase_de.qm; do
+        "translations/qtbase_${TORRENTIX_LANGUAGES[0]}.qm"; do
         [ -f "$dir/$file" ] || fail "$file was not installed"
     done
-    [ "$(registry DisplayName)" = Torrentix ] || fail "no Apps & features entry"
+    [ "$(registry DisplayName)" = "$TORRENTIX_TITLE" ] || fail "no Apps & features entry"
     [ "$(registry DisplayVersion)" = 1.00 ] || fail "entry version: $(registry DisplayVersion)"
     [ "$(registry Publisher)" = "The Torrentix developers" ] || fail "publisher: $(registry Publisher)"
     [ "$(registry DisplayIcon)" = "$installed\\torrentix.exe,0" ] || fail "icon: $(registry DisplayIcon)"
     [ "$(entries)" = 1 ] || fail "$(entries) entries in Apps & features"
-    find "$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')" -name 'Torrentix.lnk' |
+    find "$(unix_path 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs')" -name "$TORRENTIX_TITLE.lnk" |
         grep -q . || fail "no Start-menu entry"
 }
 
@@ -69,12 +68,6 @@ install() {
 start() {
     session
     start_app "${wine[@]}" "$(unix_path "$installed")/torrentix.exe"
-}
-start_app() {
-    "$@" &
-    APP_PID=$!
-    WINDOW=$(wait_window "$title" 60) || fail "no window titled '$title' appeared"
-    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
     # xdotool places a Wine window under openbox off by its frame; xwininfo has the client area.
     X=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left X: *//p')
     Y=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left Y: *//p')
@@ -87,12 +80,6 @@ window_shows() {
     sleep 1
     import -window "$id" -strip "$shots/$1.png"
     echo "$id"
-}
-
-# type_into X Y TEXT: a click into an input box, then the text.
-type_into() {
-    click "$1" "$2"
-    xdotool type --delay 30 "$3"
 }
 
 # copied X Y: the text of a result label as its copy feature puts it on the clipboard.
@@ -108,15 +95,6 @@ copied() {
     done
 }
 
-exits_with_zero() {
-    click 644 348 # Exit
-    local status=0
-    timeout 30 tail --pid="$APP_PID" -f /dev/null || fail "the program did not end after Exit"
-    wait "$APP_PID" || status=$?
-    APP_PID=
-    [ "$status" = 0 ] || fail "exit status $status"
-}
-
 case $case_ in
 bundle)
     # The folder: the program, its DLLs, the plugins it loads, Qt's translations and the
@@ -124,9 +102,11 @@ bundle)
     expected=(torrentix.exe qt.conf LICENSE.txt Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
         libgcc_s_seh-1.dll libstdc++-6.dll libwinpthread-1.dll platforms/qwindows.dll
         styles/qwindowsvistastyle.dll imageformats/qjpeg.dll imageformats/qico.dll
-        translations/qtbase_{de,es,fr,pt_BR,zh_CN}.qm
         licenses/Qt/{GPL-2.0-only,GPL-3.0-only,LGPL-3.0-only,Qt-GPL-exception-1.0,README}.txt
         licenses/MinGW-w64/{gcc,mingw-w64}.txt)
+    for language in "${TORRENTIX_LANGUAGES[@]}"; do
+        expected+=("translations/qtbase_$language.qm")
+    done
     got=$(unzip -Z1 "$zip" | grep -v '/$' | sed 's|^[^/]*/||' | sort)
     want=$(printf '%s\n' "${expected[@]}" | sort)
     [ "$got" = "$want" ] || fail "the zip holds other files: $(diff <(echo "$want") <(echo "$got") | grep '^[<>]' | tr '\n' ' ')"
@@ -159,11 +139,11 @@ calculator)
     ;;
 example)
     start
-    type_into 224 124 10
-    type_into 224 164 50
-    type_into 224 204 90
-    type_into 224 244 95
-    click 644 168 # Solve
+    type_into "$AT_Q" 10
+    type_into "$AT_H" 50
+    type_into "$AT_N" 90
+    type_into "$AT_M" 95
+    click "$AT_SOLVE"
     sleep 1
     import -window "$WINDOW" -strip "$shots/example.png"
     kw=$(copied 150 292)
@@ -174,23 +154,23 @@ example)
     ;;
 zero)
     start
-    type_into 224 124 0
-    click 644 168 # Solve
-    window_shows Torrentix >/dev/null
+    type_into "$AT_Q" 0
+    click "$AT_SOLVE"
+    window_shows "$TORRENTIX_TITLE" >/dev/null
     xdotool key Return
-    gone Torrentix "Return left the box open"
+    gone "$TORRENTIX_TITLE" "Return left the box open"
     exits_with_zero
     ;;
 reference)
     start
-    click 540 288 # Formula
-    window_shows 'Formula for Hydro Power Energy Calculation' >/dev/null
+    click "$AT_FORMULA"
+    window_shows "$FORMULA_TITLE" >/dev/null
     xdotool windowactivate --sync "$WINDOW"
-    click 644 288 # Diagram
-    window_shows 'Diagram for Torrentix' >/dev/null
+    click "$AT_DIAGRAM"
+    window_shows "$DIAGRAM_TITLE" >/dev/null
     xdotool windowactivate --sync "$WINDOW"
-    click 496 28 # About
-    window_shows About >/dev/null
+    click "$AT_ABOUT"
+    window_shows "$ABOUT_TITLE" >/dev/null
     ;;
 uninstall)
     session
