@@ -3,7 +3,7 @@
 // The program: its identity, and the four windows with the ways between them.
 #pragma once
 
-#include "shell.h"
+#include "windowinstance.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 The Torrentix developers
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell.h"
+#include "windowinstance.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -5,7 +5,7 @@
 #include "formstesting.h"
 #include "guard.h"
 #include "messages.h"
-#include "shell.h"
+#include "windowinstance.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -158,4 +158,4 @@ void TestShell::failingWindowGoesToLastResort() {
 }
 
 QTEST_MAIN(TestShell)
-#include "tst_shell.moc"
+#include "tst_windowinstance.moc"
