@@ -20,29 +20,35 @@ private slots:
 };
 
 void TestLanguages::textsFitTheirBoxes_data() {
-    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("desktop"); // the user's languages, in order
+    QTest::addColumn<QString>("language");    // the translation installed; empty: English
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("ok");   // Qt's OK button, as the message boxes show it
     QTest::addColumn<QString>("copy"); // Qt's Copy, in the input boxes' context menu
-    const char* const languages[][3] = {
-        {"en", "OK", "&Copy"},   {"de", "OK", "&Kopieren"},  {"es", "Aceptar", "&Copiar"},
-        {"fr", "OK", "Cop&ier"}, {"pt_BR", "OK", "&Copiar"}, {"zh_CN", "确定", "复制(&C)"}};
+    // The last: English ahead of a translated language keeps the program English.
+    const char* const languages[][4] = {
+        {"en", "", "OK", "&Copy"},           {"de", "de", "OK", "&Kopieren"},
+        {"es", "es", "Aceptar", "&Copiar"},  {"fr", "fr", "OK", "Cop&ier"},
+        {"pt_BR", "pt_BR", "OK", "&Copiar"}, {"zh_CN", "zh_CN", "确定", "复制(&C)"},
+        {"en_GB de", "", "OK", "&Copy"}};
     const std::pair<WindowKind, const char*> windows[] = {
         {Calculator, "calculator"}, {Formula, "formula"}, {Diagram, "diagram"}, {About, "about"}};
-    for (const auto& [language, ok, copy] : languages)
+    for (const auto& [desktop, language, ok, copy] : languages)
         for (const auto& [kind, name] : windows)
-            QTest::addRow("%s %s", language, name)
+            QTest::addRow("%s %s", desktop, name)
+                << QString::fromLatin1(desktop).split(QLatin1Char(' '))
                 << QString::fromLatin1(language) << kind << QString::fromUtf8(ok)
                 << QString::fromUtf8(copy);
 }
 
 void TestLanguages::textsFitTheirBoxes() {
+    QFETCH(QStringList, desktop);
     QFETCH(QString, language);
     QFETCH(WindowKind, kind);
     QFETCH(QString, ok);
     QFETCH(QString, copy);
-    const Translations translations({language});
-    QCOMPARE(translations.language(), language == QLatin1String("en") ? QString() : language);
+    const Translations translations(desktop);
+    QCOMPARE(translations.language(), language);
     RunningProgram f;
     const QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
     QCOMPARE(box.button(QMessageBox::Ok)->text(), ok);
