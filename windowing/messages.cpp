@@ -21,8 +21,6 @@ void ShowMessage(QWidget* parent, const QString& text) {
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
-    // Escape and the close box end it like OK does.
-    box.setEscapeButton(QMessageBox::Ok);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     // A click on the window the box blocks gives that window the keyboard, where typing,
     // Return and Escape go nowhere: give it back to the box, which stays in front.
