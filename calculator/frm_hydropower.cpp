@@ -32,24 +32,16 @@ void Frm_Hydropower::Command1_Click() {
               QLocale::system().decimalPoint().toStdU16String());
 
     // One after another, each message box waiting for the user before the next reaction.
+    static const char* const messages[] = {QT_TR_NOOP("You can't enter Zero"),
+                                           QT_TR_NOOP("You can't enter Negative Values"),
+                                           QT_TR_NOOP("Efficiency can't exceed 100%")};
     for (const Reaction reaction : outcome.reactions) {
-        switch (reaction) {
-        case Reaction::ZeroMessage:
-            ShowMessage(this, tr("You can't enter Zero"));
-            break;
-        case Reaction::NegativeMessage:
-            ShowMessage(this, tr("You can't enter Negative Values"));
-            break;
-        case Reaction::EfficiencyMessage:
-            ShowMessage(this, tr("Efficiency can't exceed 100%"));
-            break;
-        case Reaction::MistakeText:
+        if (reaction == Reaction::MistakeText)
             ui->Lbl_e->setText(tr("OOOps..A Mistake !"));
-            break;
-        case Reaction::HideResults:
+        else if (reaction == Reaction::HideResults)
             HideResults();
-            break;
-        }
+        else
+            ShowMessage(this, tr(messages[static_cast<int>(reaction)]));
     }
     if (outcome.tooLarge) {
         // Nothing is shown and the inputs stay as typed, for the user to correct.

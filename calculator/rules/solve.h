@@ -12,7 +12,8 @@
 
 namespace torrentix {
 
-// One thing the window does for a failed check, in the order it must do them.
+// One thing the window does for a failed check. The three message boxes come first, in this
+// order: the window finds their texts by number.
 enum class Reaction {
     ZeroMessage,       // message box "You can't enter Zero"
     NegativeMessage,   // message box "You can't enter Negative Values"
