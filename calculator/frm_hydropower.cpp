@@ -14,10 +14,11 @@ namespace torrentix {
 Frm_Hydropower::Frm_Hydropower() : announcement_(new Announcement(*this)) {
     OnClick(ui->Command1, [this] { Command1_Click(); });
     OnClick(ui->Command2, [this] { Command2_Click(); });
-    OnClick(ui->Command3, [this] { Command3_Click(); });
-    OnClick(ui->Command4, [this] { Command4_Click(); });
     OnClick(ui->Command5, [this] { Command5_Click(); });
-    OnClick(ui->Command6, [this] { Command6_Click(); });
+    // Formula, Diagram and About open windows the program holds: it takes these clicks.
+    connect(ui->Command6, &QPushButton::clicked, this, &Frm_Hydropower::formulaClicked);
+    connect(ui->Command4, &QPushButton::clicked, this, &Frm_Hydropower::diagramClicked);
+    connect(ui->Command3, &QPushButton::clicked, this, &Frm_Hydropower::aboutClicked);
     // The results can be copied, exactly as shown.
     new CopyableTexts(*this, {ui->Lbl_v, ui->Lbl_v2});
 }
@@ -66,20 +67,8 @@ void Frm_Hydropower::Command2_Click() {
     announcement_->Withdraw();
 }
 
-void Frm_Hydropower::Command3_Click() {
-    emit aboutClicked();
-}
-
-void Frm_Hydropower::Command4_Click() {
-    emit diagramClicked();
-}
-
 void Frm_Hydropower::Command5_Click() {
     close(); // the program ends with it if no other window is open
-}
-
-void Frm_Hydropower::Command6_Click() {
-    emit formulaClicked();
 }
 
 std::array<QLabel*, 6> Frm_Hydropower::resultLabels() const {

@@ -23,7 +23,7 @@ public:
     ~Frm_Hydropower() override;
 
 signals:
-    // The reference windows are the program's to open: it holds one of each.
+    // The reference windows are the program's to open, behind its guard: it holds one of each.
     void formulaClicked();
     void diagramClicked();
     void aboutClicked();
@@ -31,10 +31,7 @@ signals:
 private:
     void Command1_Click(); // Solve
     void Command2_Click(); // Reset
-    void Command3_Click(); // About
-    void Command4_Click(); // Diagram
     void Command5_Click(); // Exit
-    void Command6_Click(); // Formula
 
     // The six labels a refused input hides and Reset shows again, in that order.
     std::array<QLabel*, 6> resultLabels() const;
