@@ -63,6 +63,15 @@ int main(int argc, char* argv[]) {
 
     torrentix::SetUpApplication(app);
     const torrentix::Translations translations;
+    // Fontconfig draws Chinese characters in the faces of the locale's language; where the
+    // locale is another language's (or C), it is told the translation's, so that Japanese does
+    // not show Chinese forms, nor Chinese Japanese ones. Before any text is drawn, as it reads
+    // this once.
+    if (!translations.language().isEmpty() && !qEnvironmentVariableIsSet("FC_LANG"))
+        qputenv("FC_LANG", translations.language()
+                               .toLower()
+                               .replace(QLatin1Char('_'), QLatin1Char('-'))
+                               .toLatin1());
 
     try {
         // Qt ends the program when its last window closes, by whatever path.

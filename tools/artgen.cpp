@@ -135,8 +135,10 @@ void machineBox(QPainter& painter, int left, int top, int right, int bottom) {
 
 // The side view of a hydroelectric scheme, 600 x 424 pixels: line drawing on white, all of
 // it between 77 and 567 across and 72 and 297 down, so it stays in the part of the
-// diagram window's picture box that the window shows. Scale 2 draws it at twice the size,
-// with the same coordinates.
+// diagram window's picture box that the window shows. Only the symbols h and H are drawn in
+// it: the window writes the words over it in the user's language, in the reservoir, on the
+// clear patch under it, under the machines and along the head line. Scale 2 draws it at
+// twice the size, with the same coordinates.
 QImage diagramPicture(int scale) {
     QImage image(600 * scale, 424 * scale, QImage::Format_RGB32);
     image.setDevicePixelRatio(scale);
@@ -162,7 +164,6 @@ QImage diagramPicture(int scale) {
     painter.fillRect(reservoir, lightCyan);
     painter.setPen(Qt::black);
     frame(painter, reservoir.adjusted(0, 0, -1, -1));
-    painter.drawText(reservoir, Qt::AlignCenter, QStringLiteral("Reservoir"));
     painter.fillRect(QRect(QPoint(314, 74), QPoint(337, 121)), Qt::black);
 
     // Penstock: from the foot of the dam diagonally down to the turbine, a teal pipe between
@@ -178,37 +179,24 @@ QImage diagramPicture(int scale) {
     painter.drawLine(upperLeft, lowerLeft);
     painter.drawLine(upperRight, lowerRight);
 
-    // The flow caption on the stipple, just under the reservoir, on a clear patch.
-    const QString flow = QStringLiteral("Q-Water Discharge Rate");
-    const QRect flowBox(350, 126, painter.fontMetrics().horizontalAdvance(flow) + 6, 13);
-    painter.fillRect(flowBox, Qt::white);
-    painter.drawText(flowBox, Qt::AlignCenter, flow);
+    // A clear patch on the stipple, just under the reservoir, for the flow caption.
+    painter.fillRect(QRect(350, 126, 120, 13), Qt::white);
 
-    // Generator, shaft and turbine at the lower end of the pipe, with their captions.
+    // Generator, shaft and turbine at the lower end of the pipe.
     machineBox(painter, 115, 267, 148, 284);
     machineBox(painter, 151, 272, 156, 279);
     machineBox(painter, 158, 267, 168, 284);
     painter.setPen(Qt::black);
-    painter.drawText(QRect(QPoint(100, 285), QPoint(152, 296)), Qt::AlignHCenter | Qt::AlignTop,
-                     QStringLiteral("Generator"));
-    painter.drawText(QRect(QPoint(156, 285), QPoint(210, 296)), Qt::AlignLeft | Qt::AlignTop,
-                     QStringLiteral("Turbine"));
 
     // Reservoir depth h, just left of the dam.
     dimensionLine(painter, 289, 73, 121);
     painter.drawText(QRect(QPoint(276, 90), QPoint(285, 104)), Qt::AlignCenter,
                      QStringLiteral("h"));
 
-    // Water head H, from the reservoir's top down to the turbine, "Water Head" reading
-    // upwards on its left.
+    // Water head H, from the reservoir's top down to the turbine.
     dimensionLine(painter, 90, 73, 279);
     painter.drawText(QRect(QPoint(95, 168), QPoint(106, 184)), Qt::AlignCenter,
                      QStringLiteral("H"));
-    painter.save();
-    painter.translate(78, 176);
-    painter.rotate(-90);
-    painter.drawText(QRect(-50, 0, 100, 11), Qt::AlignCenter, QStringLiteral("Water Head"));
-    painter.restore();
     return image;
 }
 

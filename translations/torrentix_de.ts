@@ -20,7 +20,27 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Hauptseite</translation>
+        <translation>Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Reservoir</source>
+        <translation>Stausee</translation>
+    </message>
+    <message>
+        <source>Q-Water Discharge Rate</source>
+        <translation>Q – Durchfluss</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generator</translation>
+    </message>
+    <message>
+        <source>Turbine</source>
+        <translation>Turbine</translation>
+    </message>
+    <message>
+        <source>Water Head</source>
+        <translation>Fallhöhe</translation>
     </message>
 </context>
 <context>
@@ -39,11 +59,11 @@
     </message>
     <message>
         <source>Q * g * H *  Efficiency of Equipment</source>
-        <translation>Q * g * H *  Wirkungsgrad der Anlage</translation>
+        <translation>Q * g * H *  Gesamtwirkungsgrad</translation>
     </message>
     <message>
         <source> 9.81 * Effi * Q * H </source>
-        <translation> 9,81 * η * Q * H </translation>
+        <translation> 9.81 * η * Q * H </translation>
     </message>
     <message>
         <source>Energy</source>
@@ -63,11 +83,11 @@
     </message>
     <message>
         <source>Gravitational Force</source>
-        <translation>Schwerkraft</translation>
+        <translation>Erd­beschleu­nigung</translation>
     </message>
     <message>
         <source> = 9.81</source>
-        <translation> = 9,81</translation>
+        <translation> = 9.81</translation>
     </message>
     <message>
         <source>Water Head</source>
@@ -79,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Hauptseite</translation>
+        <translation>Hauptfenster</translation>
     </message>
 </context>
 <context>
@@ -122,7 +142,7 @@
     </message>
     <message>
         <source>*  Use  Tab  key to  navigate</source>
-        <translation>*  Mit der Tab-Taste weiter</translation>
+        <translation>*  Mit der Tab-Taste von Feld zu Feld wechseln</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>
@@ -177,7 +197,7 @@
     </message>
     <message>
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Info</translation>
     </message>
     <message>
         <source>Exit</source>
@@ -224,7 +244,7 @@ GPL 3 oder später</translation>
     <name>torrentix::Frm_Hydropower</name>
     <message>
         <source>A number is too large to compute. Please enter smaller values and press Solve again.</source>
-        <translation>Eine Zahl ist zu groß zum Rechnen. Bitte geben Sie kleinere Werte ein und klicken Sie erneut auf „Berechnen“.</translation>
+        <translation>Eine Zahl ist für die Berechnung zu groß. Bitte geben Sie kleinere Werte ein und klicken Sie erneut auf „Berechnen“.</translation>
     </message>
     <message>
         <source>You can&apos;t enter Zero</source>
@@ -236,7 +256,7 @@ GPL 3 oder später</translation>
     </message>
     <message>
         <source>Efficiency can&apos;t exceed 100%</source>
-        <translation>Der Wirkungsgrad kann 100 % nicht übersteigen</translation>
+        <translation>Der Wirkungsgrad darf 100&#xa0;% nicht überschreiten</translation>
     </message>
     <message>
         <source>OOOps..A Mistake !</source>

@@ -22,6 +22,26 @@
         <source>Main page</source>
         <translation>Inicio</translation>
     </message>
+    <message>
+        <source>Reservoir</source>
+        <translation>Embalse</translation>
+    </message>
+    <message>
+        <source>Q-Water Discharge Rate</source>
+        <translation>Q – Caudal</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Generador</translation>
+    </message>
+    <message>
+        <source>Turbine</source>
+        <translation>Turbina</translation>
+    </message>
+    <message>
+        <source>Water Head</source>
+        <translation>Salto</translation>
+    </message>
 </context>
 <context>
     <name>Frm_HydroPowerFormula</name>
@@ -39,11 +59,11 @@
     </message>
     <message>
         <source>Q * g * H *  Efficiency of Equipment</source>
-        <translation>Q * g * H *  rendimiento de los equipos</translation>
+        <translation>Q * g * H *  rendimiento global</translation>
     </message>
     <message>
         <source> 9.81 * Effi * Q * H </source>
-        <translation> 9,81 * η * Q * H </translation>
+        <translation> 9.81 * η * Q * H </translation>
     </message>
     <message>
         <source>Energy</source>
@@ -63,11 +83,11 @@
     </message>
     <message>
         <source>Gravitational Force</source>
-        <translation>Gravedad</translation>
+        <translation>Aceleración gravitatoria</translation>
     </message>
     <message>
         <source> = 9.81</source>
-        <translation> = 9,81</translation>
+        <translation> = 9.81</translation>
     </message>
     <message>
         <source>Water Head</source>
@@ -90,7 +110,7 @@
     </message>
     <message>
         <source>Hydro Power Energy for Electricity</source>
-        <translation>Electricidad hidráulica</translation>
+        <translation>Energía hidroeléctrica</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>
@@ -122,7 +142,7 @@
     </message>
     <message>
         <source>*  Use  Tab  key to  navigate</source>
-        <translation>*  Tecla Tab para avanzar</translation>
+        <translation>*  Pulse Tab para pasar al campo siguiente</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>
@@ -224,7 +244,7 @@ GPL 3 o posterior</translation>
     <name>torrentix::Frm_Hydropower</name>
     <message>
         <source>A number is too large to compute. Please enter smaller values and press Solve again.</source>
-        <translation>Un número es demasiado grande para calcularlo. Introduzca valores más pequeños y pulse Calcular de nuevo.</translation>
+        <translation>Un número es demasiado grande para calcularlo. Introduzca valores más pequeños y pulse «Calcular» de nuevo.</translation>
     </message>
     <message>
         <source>You can&apos;t enter Zero</source>
@@ -236,7 +256,7 @@ GPL 3 o posterior</translation>
     </message>
     <message>
         <source>Efficiency can&apos;t exceed 100%</source>
-        <translation>El rendimiento no puede superar el 100 %</translation>
+        <translation>El rendimiento no puede superar el 100&#xa0;%</translation>
     </message>
     <message>
         <source>OOOps..A Mistake !</source>

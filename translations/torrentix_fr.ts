@@ -22,6 +22,26 @@
         <source>Main page</source>
         <translation>Accueil</translation>
     </message>
+    <message>
+        <source>Reservoir</source>
+        <translation>Retenue</translation>
+    </message>
+    <message>
+        <source>Q-Water Discharge Rate</source>
+        <translation>Q – Débit</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Alternateur</translation>
+    </message>
+    <message>
+        <source>Turbine</source>
+        <translation>Turbine</translation>
+    </message>
+    <message>
+        <source>Water Head</source>
+        <translation>Hauteur de chute</translation>
+    </message>
 </context>
 <context>
     <name>Frm_HydroPowerFormula</name>
@@ -39,11 +59,11 @@
     </message>
     <message>
         <source>Q * g * H *  Efficiency of Equipment</source>
-        <translation>Q * g * H *  rendement des équipements</translation>
+        <translation>Q * g * H *  rendement global</translation>
     </message>
     <message>
         <source> 9.81 * Effi * Q * H </source>
-        <translation> 9,81 * η * Q * H </translation>
+        <translation> 9.81 * η * Q * H </translation>
     </message>
     <message>
         <source>Energy</source>
@@ -67,7 +87,7 @@
     </message>
     <message>
         <source> = 9.81</source>
-        <translation> = 9,81</translation>
+        <translation> = 9.81</translation>
     </message>
     <message>
         <source>Water Head</source>
@@ -90,7 +110,7 @@
     </message>
     <message>
         <source>Hydro Power Energy for Electricity</source>
-        <translation>Électricité hydraulique</translation>
+        <translation>Hydroélectricité</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>
@@ -122,7 +142,7 @@
     </message>
     <message>
         <source>*  Use  Tab  key to  navigate</source>
-        <translation>*  Touche Tab pour avancer</translation>
+        <translation>*  Appuyez sur Tab pour changer de champ</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>
@@ -192,7 +212,7 @@
     </message>
     <message>
         <source>This action could not be finished: %1</source>
-        <translation>Cette action n&apos;a pas pu être terminée : %1</translation>
+        <translation>Cette action n&apos;a pas pu être terminée&#xa0;: %1</translation>
     </message>
     <message>
         <source>This action could not be finished because of an unexpected error.</source>
@@ -224,7 +244,7 @@ GPL 3 ou ultérieure</translation>
     <name>torrentix::Frm_Hydropower</name>
     <message>
         <source>A number is too large to compute. Please enter smaller values and press Solve again.</source>
-        <translation>Un nombre est trop grand pour être calculé. Saisissez des valeurs plus petites et cliquez de nouveau sur Calculer.</translation>
+        <translation>Un nombre est trop grand pour être calculé. Saisissez des valeurs plus petites et cliquez de nouveau sur «&#xa0;Calculer&#xa0;».</translation>
     </message>
     <message>
         <source>You can&apos;t enter Zero</source>
@@ -236,7 +256,7 @@ GPL 3 ou ultérieure</translation>
     </message>
     <message>
         <source>Efficiency can&apos;t exceed 100%</source>
-        <translation>Le rendement ne peut pas dépasser 100 %</translation>
+        <translation>Le rendement ne peut pas dépasser 100&#xa0;%</translation>
     </message>
     <message>
         <source>OOOps..A Mistake !</source>

@@ -22,6 +22,26 @@
         <source>Main page</source>
         <translation>Início</translation>
     </message>
+    <message>
+        <source>Reservoir</source>
+        <translation>Reservatório</translation>
+    </message>
+    <message>
+        <source>Q-Water Discharge Rate</source>
+        <translation>Q – Vazão</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>Gerador</translation>
+    </message>
+    <message>
+        <source>Turbine</source>
+        <translation>Turbina</translation>
+    </message>
+    <message>
+        <source>Water Head</source>
+        <translation>Queda</translation>
+    </message>
 </context>
 <context>
     <name>Frm_HydroPowerFormula</name>
@@ -39,11 +59,11 @@
     </message>
     <message>
         <source>Q * g * H *  Efficiency of Equipment</source>
-        <translation>Q * g * H *  rendimento dos equipamentos</translation>
+        <translation>Q * g * H *  rendimento global</translation>
     </message>
     <message>
         <source> 9.81 * Effi * Q * H </source>
-        <translation> 9,81 * η * Q * H </translation>
+        <translation> 9.81 * η * Q * H </translation>
     </message>
     <message>
         <source>Energy</source>
@@ -63,11 +83,11 @@
     </message>
     <message>
         <source>Gravitational Force</source>
-        <translation>Gravidade</translation>
+        <translation>Aceleração da gravidade</translation>
     </message>
     <message>
         <source> = 9.81</source>
-        <translation> = 9,81</translation>
+        <translation> = 9.81</translation>
     </message>
     <message>
         <source>Water Head</source>
@@ -122,7 +142,7 @@
     </message>
     <message>
         <source>*  Use  Tab  key to  navigate</source>
-        <translation>*  Tecla Tab para avançar</translation>
+        <translation>*  Pressione Tab para ir ao próximo campo</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>
@@ -224,7 +244,7 @@ GPL 3 ou posterior</translation>
     <name>torrentix::Frm_Hydropower</name>
     <message>
         <source>A number is too large to compute. Please enter smaller values and press Solve again.</source>
-        <translation>Um número é grande demais para ser calculado. Digite valores menores e clique em Calcular novamente.</translation>
+        <translation>Um número é grande demais para ser calculado. Digite valores menores e clique em “Calcular” novamente.</translation>
     </message>
     <message>
         <source>You can&apos;t enter Zero</source>
@@ -236,7 +256,7 @@ GPL 3 ou posterior</translation>
     </message>
     <message>
         <source>Efficiency can&apos;t exceed 100%</source>
-        <translation>O rendimento não pode passar de 100%</translation>
+        <translation>O rendimento não pode ultrapassar 100%</translation>
     </message>
     <message>
         <source>OOOps..A Mistake !</source>

@@ -20,7 +20,27 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>主页</translation>
+        <translation>返回主界面</translation>
+    </message>
+    <message>
+        <source>Reservoir</source>
+        <translation>水库</translation>
+    </message>
+    <message>
+        <source>Q-Water Discharge Rate</source>
+        <translation>Q – 流量</translation>
+    </message>
+    <message>
+        <source>Generator</source>
+        <translation>发电机</translation>
+    </message>
+    <message>
+        <source>Turbine</source>
+        <translation>水轮机</translation>
+    </message>
+    <message>
+        <source>Water Head</source>
+        <translation>水头</translation>
     </message>
 </context>
 <context>
@@ -35,11 +55,11 @@
     </message>
     <message>
         <source>Power capacity of a Hydroelectric system depends on the  reservoir&apos;s Water discharge rate, effective Water Head, overall Efficiencies of the Turbine and the Generator equipment, and  the Gravitational Force</source>
-        <translation>水电站的发电功率取决于水库的流量、有效水头、水轮机和发电机设备的总效率以及重力加速度</translation>
+        <translation>水电站的发电功率取决于发电流量、有效水头、水轮机和发电机的总效率以及重力加速度</translation>
     </message>
     <message>
         <source>Q * g * H *  Efficiency of Equipment</source>
-        <translation>Q * g * H *  设备效率</translation>
+        <translation>Q * g * H *  总效率</translation>
     </message>
     <message>
         <source> 9.81 * Effi * Q * H </source>
@@ -79,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>主页</translation>
+        <translation>返回主界面</translation>
     </message>
 </context>
 <context>
@@ -122,7 +142,7 @@
     </message>
     <message>
         <source>*  Use  Tab  key to  navigate</source>
-        <translation>*  按 Tab 键切换</translation>
+        <translation>*  按 Tab 键切换输入框</translation>
     </message>
     <message>
         <source>Water Discharge Rate</source>

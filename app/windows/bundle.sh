@@ -7,7 +7,7 @@
 #   bundle.sh EXE QT_PREFIX SOURCE_DIR OUT_DIR VERSION TITLE PUBLISHER LANGUAGE...
 # The folder holds the program, the DLLs it loads (found by following the imports of the
 # program and of the plugins it loads) stripped, Qt's translations for the languages the
-# program speaks, and the licences.
+# program speaks where Qt has one, and the licences.
 set -euo pipefail
 exe=$1 qt=$2 source=$3 out=$4 version=$5 title=$6 publisher=$7
 languages=("${@:8}")
@@ -49,8 +49,11 @@ find "$folder" -name '*.exe' -o -name '*.dll' | xargs x86_64-w64-mingw32-strip -
 
 # Qt finds its plugins beside the program and its translations in translations/.
 printf '[Paths]\nPrefix = .\nPlugins = .\nTranslations = translations\n' >"$folder/qt.conf"
+# Qt has no translation of its own for some of them (Hindi, Vietnamese, Bokmål, Swedish); there
+# its buttons stay English.
 for language in "${languages[@]}"; do
-    cp "/usr/share/qt6/translations/qtbase_$language.qm" "$folder/translations/"
+    qm=/usr/share/qt6/translations/qtbase_$language.qm
+    if [ -f "$qm" ]; then cp "$qm" "$folder/translations/"; fi
 done
 
 # Licences: the program's, Qt's with a note on its source, and the MinGW run-time's.

@@ -421,6 +421,10 @@ void TestCalculatorSolve::decimalSeparatorOfLocale() {
     f.solve();
     QCOMPARE(f.label("Lbl_v")->text(), "4217" + QString::fromUtf8(expected) + "07375");
     QCOMPARE(f.label("Lbl_v2")->text(), "4" + QString::fromUtf8(expected) + "21707375");
+    // The formula page writes g with the same separator.
+    f.program.Instance(torrentix::testing::Formula).Show();
+    QCOMPARE(f.window(torrentix::testing::Formula)->findChild<QLabel*>("Label12")->text(),
+             " = 9" + QString::fromUtf8(expected) + "81");
 }
 
 void TestCalculatorSolve::copyResults_data() {

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QScreen>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 #include <span>
@@ -105,10 +106,13 @@ void TestReferenceWindows::controls() {
         if (qobject_cast<PictureBox*>(control) == nullptr)
             QVERIFY2(window->rect().contains(control->geometry()), name.constData());
         // Only labels lie under other controls (tst_languages: never under their text), so no
-        // button, input box or picture is ever hidden, even in part.
+        // button, input box or picture is ever hidden, even in part; but a picture lies under
+        // the words written on it (see below).
         if (qobject_cast<QLabel*>(control) == nullptr) {
             for (const QWidget* above : controls.mid(i + 1))
-                QVERIFY2(!above->geometry().intersects(control->geometry()),
+                QVERIFY2(!above->geometry().intersects(control->geometry()) ||
+                             (qobject_cast<const QLabel*>(above) != nullptr &&
+                              !above->autoFillBackground()),
                          qPrintable(name + " lies under " + above->objectName()));
         }
         // The designed size, fractions of a point included, in the designed face's metric
@@ -120,10 +124,21 @@ void TestReferenceWindows::controls() {
                      control->font().family() == "Verdana" ? "DejaVu Sans" : "Liberation Sans");
         }
         if (auto* label = qobject_cast<QLabel*>(control)) {
-            // Opaque, so a label above hides the box of one below; plain text that wraps onto
-            // lines, in a box without frame or margin, as tst_languages measures it; never
-            // focused.
-            QVERIFY2(label->autoFillBackground() && label->wordWrap(), name.constData());
+            // Opaque, so a label above hides the box of one below, or words on a picture:
+            // transparent, on top of a picture and inside the part of it that shows. Plain text
+            // that wraps onto lines, in a box without frame or margin, as tst_languages measures
+            // it; never focused.
+            const auto under = [&](const QWidget* below) {
+                const auto* box = qobject_cast<const PictureBox*>(below);
+                return box != nullptr && box->contentsRect()
+                                             .translated(box->pos())
+                                             .intersected(window->rect())
+                                             .contains(label->geometry());
+            };
+            QVERIFY2(label->autoFillBackground() ||
+                         std::any_of(controls.cbegin(), controls.cbegin() + i, under),
+                     name.constData());
+            QVERIFY2(label->wordWrap(), name.constData());
             QCOMPARE(label->textFormat(), Qt::PlainText);
             QCOMPARE(label->contentsRect(), label->rect());
             QCOMPARE(label->focusPolicy(), Qt::NoFocus);
@@ -354,11 +369,27 @@ void TestReferenceWindows::maximisingMovesNothing() {
 
 void TestReferenceWindows::diagramShowsWholeDrawing() {
     // The diagram's box runs past the window's left edge; the drawing in its picture (77..567
-    // across, 72..297 down; the rest is white, see tst_artwork) shows whole all the same.
+    // across, 72..297 down; the rest is white, see tst_artwork) shows whole all the same, and
+    // the words written on it show above it.
     RunningProgram program;
     QWidget* window = open(program, Diagram);
     QVERIFY(window != nullptr);
+    const QList<QLabel*> words = window->findChildren<QLabel*>();
+    QCOMPARE(words.size(), 5);
+    const QImage written = rgb(window->grab().toImage());
+    for (QLabel* label : words)
+        label->hide();
     const QImage shot = rgb(window->grab().toImage());
+    for (QLabel* label : words) {
+        label->show();
+        const QRect box = label->geometry();
+        int ink = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x)
+                ink += qGray(written.pixel(x, y)) < 100 && qGray(shot.pixel(x, y)) > 200 ? 1 : 0;
+        }
+        QVERIFY2(ink > 20, qPrintable(label->text()));
+    }
     const QImage diagram = rgb(QImage(QStringLiteral(":/assets/diagram.jpg")));
     const auto* box = window->findChild<PictureBox*>(QStringLiteral("Picture2"));
     QCOMPARE(box->picture(), QStringLiteral(":/assets/diagram.jpg"));
