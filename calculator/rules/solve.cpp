@@ -9,10 +9,17 @@
 namespace torrentix {
 namespace {
 double numberIn(std::u16string_view text, std::u16string_view separator) {
-    std::u16string pointed(text);
-    for (std::size_t at = separator.empty() ? pointed.npos : pointed.find(separator);
-         at != pointed.npos; at = pointed.find(separator, at + 1))
-        pointed.replace(at, separator.size(), u".");
+    // Built anew rather than replaced in place: MinGW's GCC warns falsely on replace().
+    std::u16string pointed;
+    pointed.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        if (!separator.empty() && text.substr(at, separator.size()) == separator) {
+            pointed += u'.';
+            at += separator.size();
+        } else {
+            pointed += text[at++];
+        }
+    }
     return TextToNumber(pointed);
 }
 
