@@ -98,6 +98,24 @@ done) >"$folder.install.nsh"
     if [ "$kind" = d ]; then echo "RMDir \"\$INSTDIR\\$path\""; else echo "Delete \"\$INSTDIR\\$path\""; fi
 done) >"$folder.uninstall.nsh"
 
+# The installer speaks English and each of the program's languages that NSIS has, in the
+# program's order; the table names their NSIS languages and holds the language dialog's texts.
+table=$here/installer-languages.tsv
+for language in en "${languages[@]}"; do
+    row=$(awk -F'\t' -v code="$language" '$1 == code' "$table")
+    [ -n "$row" ] || {
+        echo "bundle.sh: $language is not in $table: add its NSIS language (or -) and dialog texts" >&2
+        exit 1
+    }
+    IFS=$'\t' read -r _ nsis asks_title asks <<<"$row"
+    [ "$nsis" = - ] && continue
+    [ -f "/usr/share/nsis/Contrib/Language files/$nsis.nlf" ] ||
+        { echo "bundle.sh: NSIS has no language $nsis (for $language)" >&2; exit 1; }
+    echo "!insertmacro MUI_LANGUAGE \"$nsis\""
+    echo "LangString LANGUAGE_TITLE \${LANG_${nsis^^}} \"$asks_title\""
+    echo "LangString LANGUAGE_QUESTION \${LANG_${nsis^^}} \"$asks\""
+done >"$folder.languages.nsh"
+
 # The same bytes from every build of a commit: file times from SOURCE_DATE_EPOCH where it is
 # set (./dev sets it to the commit's time), members in one fixed order, no owners.
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then

@@ -2,9 +2,10 @@
 ; SPDX-License-Identifier: GPL-3.0-or-later
 ;
 ; The Torrentix installer for 64-bit Windows. bundle.sh defines PRODUCT, PUBLISHER, VERSION,
-; FOLDER (the laid-out program, with FOLDER.uninstall.nsh beside it listing what to remove), ICON
-; and OUTFILE. /S installs silently; installing over an installed copy replaces it and keeps one
-; entry in Apps & features.
+; FOLDER (the laid-out program, with FOLDER.uninstall.nsh beside it listing what to remove and
+; FOLDER.languages.nsh its languages), ICON and OUTFILE. /S installs silently; installing over an
+; installed copy replaces it and keeps one entry in Apps & features. The installer asks for its
+; language, offering the one Windows is set to; the uninstaller speaks the one chosen.
 ; A 64-bit installer for a 64-bit program (Qt 6 supports no 32-bit Windows).
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -35,16 +36,25 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "GPL-3.0-or-later"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!insertmacro MUI_LANGUAGE "English"
+; The language dialog speaks the language Windows is set to, as NSIS chose it at the start.
+!define MUI_LANGDLL_WINDOWTITLE "$(LANGUAGE_TITLE)"
+!define MUI_LANGDLL_INFO "$(LANGUAGE_QUESTION)"
+!define MUI_LANGDLL_REGISTRY_ROOT HKLM
+!define MUI_LANGDLL_REGISTRY_KEY "${UNINSTALL_KEY}"
+!define MUI_LANGDLL_REGISTRY_VALUENAME "Language"
+!include /CHARSET=UTF8 "${FOLDER}.languages.nsh"
+!insertmacro MUI_RESERVEFILE_LANGDLL
 
 Function .onInit
     SetRegView 64
     SetShellVarContext all
+    !insertmacro MUI_LANGDLL_DISPLAY
 FunctionEnd
 
 Function un.onInit
     SetRegView 64
     SetShellVarContext all
+    !insertmacro MUI_UNGETLANGUAGE
 FunctionEnd
 
 Section

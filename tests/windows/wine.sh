@@ -5,12 +5,13 @@
 # The Windows build as a user meets it, under Wine on a private X server with a window
 # manager: installed by its installer into a new Wine prefix, then driven through X11.
 #   wine.sh CASE SETUP_EXE ZIP PREFIX SCREENSHOT_FOLDER
-# CASE is one of: bundle install upgrade calculator example zero reference uninstall.
+# CASE is one of: bundle install upgrade calculator example zero reference german uninstall.
 set -euo pipefail
 case_=$1 setup=$2 zip=$3
 export WINEPREFIX=$4
 shots=$5
 mkdir -p "$shots"
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 # No prompts to fetch Mono or Gecko, and quiet.
 export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
 wine=(wine)
@@ -30,6 +31,39 @@ session() {
 wine_down() {
     wineserver -k 2>/dev/null || true
     wineserver -w 2>/dev/null || true
+}
+
+# new_prefix: a new Wine prefix, with the fonts that every Windows has.
+new_prefix() {
+    rm -rf "$WINEPREFIX"
+    "${wine[@]}" wineboot --init
+    wineserver -w
+    # Debian's Wine leaves the prefix's Fonts folder empty: without Tahoma and MS Sans Serif,
+    # which every Windows has, Qt's dialogs and the designed faces would fall back to the
+    # first face of this machine, a serif one. The prefix gets Wine's own copies of them.
+    cp /usr/share/wine/fonts/* "$(unix_path 'C:\windows\Fonts')/"
+}
+
+# speak_german: from here on Wine is a Windows set to German, in a prefix of its own. Wine takes
+# the display language from the Unix locale; the German one is made for these checks, beside
+# the prefix, so that the machine's own locales stay as they are.
+speak_german() {
+    export LOCPATH=$WINEPREFIX-locale
+    if [ ! -f "$LOCPATH/de_DE.UTF-8/LC_MESSAGES/SYS_LC_MESSAGES" ]; then
+        [ -f /usr/share/i18n/locales/de_DE ] || fail "no German locale source (package locales)"
+        mkdir -p "$LOCPATH"
+        localedef -i de_DE -f UTF-8 "$LOCPATH/de_DE.UTF-8" ||
+            [ -f "$LOCPATH/de_DE.UTF-8/LC_MESSAGES/SYS_LC_MESSAGES" ] || fail "localedef de_DE failed"
+    fi
+    # This shell has no LOCPATH of its own to find it with, and says so: Wine finds it.
+    export LC_ALL=de_DE.UTF-8 LANG=de_DE.UTF-8 WINEPREFIX=$WINEPREFIX-de 2>/dev/null
+}
+
+# german TEXT: the program's German for one of its English texts, from its translation.
+german() {
+    python3 -c 'import sys, xml.etree.ElementTree as ts
+print(next(m.findtext("translation") for m in ts.parse(sys.argv[1]).iter("message")
+           if m.findtext("source") == sys.argv[2]))' "$source_dir/translations/torrentix_de.ts" "$1"
 }
 
 unix_path() { "${wine[@]}" winepath -u "$1" 2>/dev/null; }
@@ -67,6 +101,9 @@ install() {
 # start: the installed program, its calculator window found.
 start() {
     session
+    run_installed
+}
+run_installed() {
     start_app "${wine[@]}" "$(unix_path "$installed")/torrentix.exe"
     # xdotool places a Wine window under openbox off by its frame; xwininfo has the client area.
     X=$(xwininfo -id "$WINDOW" | sed -n 's/^ *Absolute upper-left X: *//p')
@@ -116,14 +153,8 @@ bundle)
         fail "no note on Qt's source"
     ;;
 install)
-    rm -rf "$WINEPREFIX"
     session
-    "${wine[@]}" wineboot --init
-    wineserver -w
-    # Debian's Wine leaves the prefix's Fonts folder empty: without Tahoma and MS Sans Serif,
-    # which every Windows has, Qt's dialogs and the designed faces would fall back to the
-    # first face of this machine, a serif one. The prefix gets Wine's own copies of them.
-    cp /usr/share/wine/fonts/* "$(unix_path 'C:\windows\Fonts')/"
+    new_prefix
     install
     ;;
 upgrade)
@@ -172,6 +203,30 @@ reference)
     xdotool windowactivate --sync "$WINDOW"
     click "$AT_ABOUT"
     window_shows "$ABOUT_TITLE" >/dev/null
+    ;;
+german)
+    # Under a German Windows the installer asks for its language in German, offering German,
+    # then speaks it; the program, installed silently, speaks German too.
+    speak_german
+    session
+    new_prefix
+    "${wine[@]}" "$setup" &
+    dialog=$(awk -F'\t' '$1 == "de" { print $3 }' "$source_dir/app/windows/installer-languages.tsv")
+    id=$(window_shows "$dialog")
+    xdotool windowactivate --sync "$id"
+    xdotool key Return
+    caption=$(grep -a -A1 '^# ^SetupCaption' "/usr/share/nsis/Contrib/Language files/German.nlf" |
+        tail -n1 | tr -d '\r')
+    # The installer's pages add an empty subcaption, a space, to its caption.
+    window_shows "${caption//'$(^Name)'/$TORRENTIX_TITLE $TORRENTIX_VERSION} " >/dev/null
+    wine_down
+    install
+    # The program's windows bear their German titles.
+    CALCULATOR_TITLE=$(german "$CALCULATOR_TITLE")
+    formula=$(german "$FORMULA_TITLE")
+    run_installed
+    click "$AT_FORMULA"
+    window_shows "$formula" >/dev/null
     ;;
 uninstall)
     session
