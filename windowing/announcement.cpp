@@ -5,8 +5,16 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 
+#include <cstddef>
+
 namespace torrentix {
 namespace {
+// How many hidden notifications stay. A screen reader on a busy machine handles a notification's
+// appearance seconds late, after the next press of Solve or Reset: asked then, a destroyed one
+// has no name left to read, and the reader says nothing for it. Eight is far more than a reader
+// falls behind; older ones go, so that a long session does not pile them up.
+constexpr std::size_t keptWithdrawn = 8;
+
 // The notification's name is the message. It is not set as the accessible name, whose change
 // screen readers would be sent first and some fail on; they read the name when it appears.
 class AccessibleNotification : public QAccessibleWidget {
@@ -54,9 +62,13 @@ void Announcement::Announce(const QString& message) {
 void Announcement::Withdraw() {
     if (current_ == nullptr)
         return;
-    current_->hide(); // tells a screen reader it is gone, before it is
-    delete current_;
+    current_->hide(); // tells a screen reader it is gone; it stays to be asked about
+    withdrawn_.emplace_back(current_);
     current_ = nullptr;
+    while (withdrawn_.size() > keptWithdrawn) {
+        delete withdrawn_.front(); // null if the window already took it
+        withdrawn_.pop_front();
+    }
 }
 
 } // namespace torrentix

@@ -6,8 +6,11 @@
 // of no size, drawn nowhere and never focused. It is what a live region is on the web.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QWidget>
+
+#include <deque>
 
 namespace torrentix {
 
@@ -42,6 +45,9 @@ public:
 private:
     QWidget& window_;
     Notification* current_ = nullptr; // a child of the window
+    // Hidden notifications, oldest first, kept so that a screen reader working through its
+    // queue late still finds each one it was told about, with its name.
+    std::deque<QPointer<Notification>> withdrawn_;
 };
 
 } // namespace torrentix

@@ -521,9 +521,11 @@ QWidget* notificationOf(QWidget* window) {
 }
 
 // What a screen reader is told of notifications, through Qt's own accessibility hook: "show 1:
-// <name>" when one appears, which is when a screen reader reads its name out, and "hide 1"
-// when it goes. Objects are numbered in order of their first event, by the identity a screen
-// reader knows them by, so a notification hidden and shown again keeps its number.
+// <name>" when one appears and "hide 1" when it goes. Objects are numbered in order of their
+// first event, by the identity a screen reader knows them by, so a notification hidden and shown
+// again keeps its number. A screen reader on a busy machine reads a name only when it gets to
+// the event, after the program's later ones: each "show" line holds the name as it reads at the
+// latest event, "(gone)" once the object no longer answers.
 class NotificationEvents {
 public:
     NotificationEvents() {
@@ -556,20 +558,27 @@ private:
         const QAccessible::Id id = QAccessible::uniqueId(object);
         if (!self.numbers_.contains(id))
             self.numbers_.insert(id, static_cast<int>(self.numbers_.size()) + 1);
-        const QString number = QString::number(self.numbers_.value(id));
         if (type == QAccessible::ObjectHide) {
-            self.heard.append(QStringLiteral("hide ") + number);
-            return;
+            self.heard.append(QStringLiteral("hide ") + QString::number(self.numbers_.value(id)));
+        } else {
+            self.shown_.append({static_cast<int>(self.heard.size()), id});
+            self.heard.append(QString());
+            self.lastShown = qobject_cast<QWidget*>(event->object());
         }
-        self.heard.append(QStringLiteral("show ") + number + QStringLiteral(": ") +
-                          object->text(QAccessible::Name));
-        self.lastShown = qobject_cast<QWidget*>(event->object());
+        for (const auto& [line, shown] : self.shown_) {
+            const QAccessibleInterface* late = QAccessible::accessibleInterface(shown);
+            self.heard[line] =
+                QStringLiteral("show ") + QString::number(self.numbers_.value(shown)) +
+                QStringLiteral(": ") +
+                (late != nullptr ? late->text(QAccessible::Name) : QStringLiteral("(gone)"));
+        }
     }
 
     static NotificationEvents* current;
     QPlatformAccessibility* platform_;
     QAccessible::UpdateHandler previous_;
     QHash<QAccessible::Id, int> numbers_;
+    QList<std::pair<int, QAccessible::Id>> shown_; // line in heard, object
 };
 NotificationEvents* NotificationEvents::current = nullptr;
 } // namespace
@@ -597,6 +606,9 @@ void TestCalculatorSolve::screenReaderHearsTheOutcome_data() {
                                        << QStringList{show1 + result, "hide 1", show2 + result};
     QTest::newRow("mistake after a result")
         << QStringList{results, "0.0 50 90 95"} << QStringList()
+        << QStringList{show1 + result, "hide 1", show2 + mistake};
+    QTest::newRow("mistake after a result, with its message box")
+        << QStringList{results, "0 50 90 95"} << QStringList{zero}
         << QStringList{show1 + result, "hide 1", show2 + mistake};
     QTest::newRow("result after a mistake and Reset")
         << QStringList{"0.0 50 90 95", "Reset", results} << QStringList()
