@@ -28,19 +28,19 @@ void TestLanguages::textsFitTheirBoxes_data() {
     QTest::addColumn<QString>("language");    // the translation installed; empty: English
     QTest::addColumn<WindowKind>("kind");
     QTest::addColumn<QString>("ok");   // Qt's OK button, as the message boxes show it
-    QTest::addColumn<QString>("copy"); // Qt's Copy, in the input boxes' context menu
+    QTest::addColumn<QString>("copy"); // Qt's Copy in the boxes' menu; releases move its "&"
     // Qt has no translation of its own for Hindi, Vietnamese, Bokmål and Swedish, so its
     // buttons stay English there (Nynorsk's would mix two written standards in one window).
     // The last: English ahead of a translated language keeps the program English.
     const char* const languages[][4] = {
-        {"en", "", "OK", "&Copy"},           {"de", "de", "OK", "&Kopieren"},
-        {"es", "es", "Aceptar", "&Copiar"},  {"fr", "fr", "OK", "Cop&ier"},
-        {"pt_BR", "pt_BR", "OK", "&Copiar"}, {"zh_CN", "zh_CN", "确定", "复制(&C)"},
-        {"ru", "ru", "OK", "&Копировать"},   {"ja", "ja", "OK", "コピー(&C)"},
-        {"hi", "hi", "OK", "&Copy"},         {"tr", "tr", "Tamam", "&Kopyala"},
-        {"vi", "vi", "OK", "&Copy"},         {"it", "it", "OK", "&Copia"},
-        {"nb_NO", "nb", "OK", "&Copy"},      {"sv", "sv", "OK", "&Copy"},
-        {"pt_PT", "pt_BR", "OK", "&Copiar"}, {"en_GB de", "", "OK", "&Copy"}};
+        {"en", "", "OK", "Copy"},           {"de", "de", "OK", "Kopieren"},
+        {"es", "es", "Aceptar", "Copiar"},  {"fr", "fr", "OK", "Copier"},
+        {"pt_BR", "pt_BR", "OK", "Copiar"}, {"zh_CN", "zh_CN", "确定", "复制(C)"},
+        {"ru", "ru", "OK", "Копировать"},   {"ja", "ja", "OK", "コピー(C)"},
+        {"hi", "hi", "OK", "Copy"},         {"tr", "tr", "Tamam", "Kopyala"},
+        {"vi", "vi", "OK", "Copy"},         {"it", "it", "OK", "Copia"},
+        {"nb_NO", "nb", "OK", "Copy"},      {"sv", "sv", "OK", "Copy"},
+        {"pt_PT", "pt_BR", "OK", "Copiar"}, {"en_GB de", "", "OK", "Copy"}};
     const std::pair<WindowKind, const char*> windows[] = {
         {Calculator, "calculator"}, {Formula, "formula"}, {Diagram, "diagram"}, {About, "about"}};
     for (const auto& [desktop, language, ok, copy] : languages)
@@ -63,8 +63,10 @@ void TestLanguages::textsFitTheirBoxes() {
     const QMessageBox box(QMessageBox::NoIcon, QString(), QString(), QMessageBox::Ok);
     QCOMPARE(box.button(QMessageBox::Ok)->text(), ok);
     const std::unique_ptr<QMenu> menu(f.box("Txt_Q")->createStandardContextMenu());
-    QVERIFY(std::any_of(menu->actions().cbegin(), menu->actions().cend(),
-                        [&](const QAction* action) { return action->text().startsWith(copy); }));
+    QVERIFY(
+        std::any_of(menu->actions().cbegin(), menu->actions().cend(), [&](const QAction* action) {
+            return QString(action->text()).remove(u'&').startsWith(copy);
+        }));
     // The texts Solve writes: the mistake text and the "or" between the results.
     f.type(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("101"), QStringLiteral("50"));
     f.solve();
