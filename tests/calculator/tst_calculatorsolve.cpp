@@ -584,7 +584,8 @@ NotificationEvents* NotificationEvents::current = nullptr;
 } // namespace
 
 void TestCalculatorSolve::screenReaderHearsTheOutcome_data() {
-    // Each step types four inputs and presses Solve, or is "Solve" again, or "Reset".
+    // Each step types four inputs and presses Solve (by Space, or a click where "click" follows
+    // them), or is "Solve" again, or "Reset".
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<QStringList>("heard");
@@ -622,6 +623,11 @@ void TestCalculatorSolve::screenReaderHearsTheOutcome_data() {
                        QStringLiteral("show 3: ") + result,
                        "hide 3",
                        QStringLiteral("show 4: ") + result};
+    QTest::newRow("by mouse: result, mistake with its message box, Reset, result")
+        << QStringList{results + " click", "0 50 90 95 click", "Reset", results + " click"}
+        << QStringList{zero}
+        << QStringList{show1 + result, "hide 1", show2 + mistake, "hide 2",
+                       QStringLiteral("show 3: ") + result};
 }
 
 void TestCalculatorSolve::screenReaderHearsTheOutcome() {
@@ -640,9 +646,12 @@ void TestCalculatorSolve::screenReaderHearsTheOutcome() {
             f.reset();
             continue;
         }
-        if (step != QLatin1String("Solve")) {
-            const QStringList inputs = step.split(QLatin1Char(' '));
+        const QStringList inputs = step.split(QLatin1Char(' '));
+        if (inputs.size() >= 4)
             f.type(inputs[0], inputs[1], inputs[2], inputs[3]);
+        if (inputs.last() == QLatin1String("click")) {
+            f.solve();
+            continue;
         }
         solve->setFocus(Qt::TabFocusReason);
         QTest::keyClick(solve, Qt::Key_Space);
