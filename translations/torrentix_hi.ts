@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>मुख्य पृष्ठ</translation>
+        <translation>मुख्य विंडो</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>मुख्य पृष्ठ</translation>
+        <translation>मुख्य विंडो</translation>
     </message>
 </context>
 <context>

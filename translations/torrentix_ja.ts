@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>メイン ページ</translation>
+        <translation>メイン画面</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>メイン ページ</translation>
+        <translation>メイン画面</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Hovedside</translation>
+        <translation>Hovedvindu</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Hovedside</translation>
+        <translation>Hovedvindu</translation>
     </message>
 </context>
 <context>

@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>На главную</translation>
+        <translation>Главное окно</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>На главную</translation>
+        <translation>Главное окно</translation>
     </message>
 </context>
 <context>

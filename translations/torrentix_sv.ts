@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Startsida</translation>
+        <translation>Huvudfönster</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Startsida</translation>
+        <translation>Huvudfönster</translation>
     </message>
 </context>
 <context>

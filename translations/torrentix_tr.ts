@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Ana sayfa</translation>
+        <translation>Ana pencere</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Ana sayfa</translation>
+        <translation>Ana pencere</translation>
     </message>
 </context>
 <context>

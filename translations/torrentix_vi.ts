@@ -20,7 +20,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Trang chính</translation>
+        <translation>Quay lại</translation>
     </message>
     <message>
         <source>Reservoir</source>
@@ -99,7 +99,7 @@
     </message>
     <message>
         <source>Main page</source>
-        <translation>Trang chính</translation>
+        <translation>Quay lại</translation>
     </message>
 </context>
 <context>
