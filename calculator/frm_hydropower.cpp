@@ -27,32 +27,38 @@ Frm_Hydropower::~Frm_Hydropower() = default;
 
 void Frm_Hydropower::Command1_Click() {
     // Results are shown with the user's decimal separator, so that is what a box reads too.
-    const SolveOutcome outcome =
-        Solve({ui->Txt_Q->text().toStdU16String(), ui->Txt_H->text().toStdU16String(),
-               ui->Txt_n->text().toStdU16String(), ui->Txt_m->text().toStdU16String()},
-              QLocale::system().decimalPoint().toStdU16String());
+    ActOut(std::make_shared<const SolveOutcome>(
+               Solve({ui->Txt_Q->text().toStdU16String(), ui->Txt_H->text().toStdU16String(),
+                      ui->Txt_n->text().toStdU16String(), ui->Txt_m->text().toStdU16String()},
+                     QLocale::system().decimalPoint().toStdU16String())),
+           0);
+}
 
-    // One after another, each message box waiting for the user before the next reaction.
+void Frm_Hydropower::ActOut(std::shared_ptr<const SolveOutcome> outcome, std::size_t next) {
     static const char* const messages[] = {QT_TR_NOOP("You can't enter Zero"),
                                            QT_TR_NOOP("You can't enter Negative Values"),
                                            QT_TR_NOOP("Efficiency can't exceed 100%")};
-    for (const Reaction reaction : outcome.reactions) {
-        if (reaction == Reaction::MistakeText)
+    for (; next < outcome->reactions.size(); ++next) {
+        const Reaction reaction = outcome->reactions[next];
+        if (reaction == Reaction::MistakeText) {
             ui->Lbl_e->setText(tr("OOOps..A Mistake !"));
-        else if (reaction == Reaction::HideResults)
+        } else if (reaction == Reaction::HideResults) {
             HideResults();
-        else
-            ShowMessage(this, tr(messages[static_cast<int>(reaction)]));
+        } else {
+            ShowMessage(this, tr(messages[static_cast<int>(reaction)]),
+                        [this, outcome, next] { ActOut(outcome, next + 1); });
+            return;
+        }
     }
-    if (outcome.tooLarge) {
+    if (outcome->tooLarge) {
         // Nothing is shown and the inputs stay as typed, for the user to correct.
         ShowMessage(this, tr("A number is too large to compute. "
                              "Please enter smaller values and press Solve again."));
         return;
     }
     // A failing write skips only itself.
-    IgnoringErrors([&] { ui->Lbl_v->setText(QString::fromStdU16String(outcome.kilowatts)); });
-    IgnoringErrors([&] { ui->Lbl_v2->setText(QString::fromStdU16String(outcome.megawatts)); });
+    IgnoringErrors([&] { ui->Lbl_v->setText(QString::fromStdU16String(outcome->kilowatts)); });
+    IgnoringErrors([&] { ui->Lbl_v2->setText(QString::fromStdU16String(outcome->megawatts)); });
     IgnoringErrors([&] { ui->Lbl_y->setText(tr("or")); });
     AnnounceOutcome();
 }

@@ -7,6 +7,8 @@
 #include "form.h"
 
 #include <array>
+#include <cstddef>
+#include <memory>
 
 class QLabel;
 
@@ -15,6 +17,8 @@ class Frm_Hydropower;
 }
 
 namespace torrentix {
+
+struct SolveOutcome;
 
 class Frm_Hydropower : public Form<Ui::Frm_Hydropower> {
     Q_OBJECT
@@ -33,6 +37,9 @@ private:
     void Command2_Click(); // Reset
     void Command5_Click(); // Exit
 
+    // Does what the press found, from reaction `next` on. A message box stops it until the user
+    // has closed the box, and the window shows meanwhile what the reactions before it did.
+    void ActOut(std::shared_ptr<const SolveOutcome> outcome, std::size_t next);
     // The six labels a refused input hides and Reset shows again, in that order.
     std::array<QLabel*, 6> resultLabels() const;
     void HideResults();

@@ -12,10 +12,12 @@ class QWidget;
 
 namespace torrentix {
 
-void ShowMessage(QWidget* parent, const QString& text);
+// Opens the box and returns at once; `closed` runs, behind the guard, when the user has closed
+// it, however. No nested event loop waits for the user: a browser cannot run one.
+void ShowMessage(QWidget* parent, const QString& text, std::function<void()> closed = {});
 
-// While one exists, message boxes are handed to it instead of being shown, so tests and
-// benchmarks can see which boxes a procedure raises, and in what order.
+// While one exists, message boxes are handed to it instead of being shown, and count as closed
+// at once, so tests and benchmarks can see which boxes a procedure raises, and in what order.
 class MessageRecorder {
 public:
     using Sink = std::function<void(const QString& caption, const QString& text)>;

@@ -332,7 +332,7 @@ void TestCalculatorSolve::realMessageBox_data() {
 
 void TestCalculatorSolve::realMessageBox() {
     // A real box: text, caption, one OK button, no icon, modal; however it is closed, the
-    // press goes on with the next check.
+    // press goes on with the next check, and only then.
     QFETCH(QString, closeBy);
     RunningProgram f;
     torrentix::MessageRecorder none({}); // show boxes for real
@@ -343,10 +343,11 @@ void TestCalculatorSolve::realMessageBox() {
         QList<QMessageBox::StandardButton> buttons;
         bool modal;
         QWidget* parent;
+        bool resultsHidden; // behind the box
     };
     QList<Seen> seen;
-    // Each box is looked at and closed from the event loop it runs; a box that does not come,
-    // or does not go, ends the wait at the deadline instead of hanging the test.
+    // Each box is looked at and closed from the event loop; a box that does not come, or does
+    // not go, ends the wait at the deadline instead of hanging the test.
     const QDeadlineTimer deadline(5000);
     QTimer poll;
     poll.setInterval(10);
@@ -361,7 +362,7 @@ void TestCalculatorSolve::realMessageBox() {
         for (QAbstractButton* button : box->buttons())
             buttons.append(box->standardButton(button));
         seen.append({box->text(), box->windowTitle(), box->icon(), buttons, box->isModal(),
-                     box->parentWidget()});
+                     box->parentWidget(), resultsHidden(f)});
         if (closeBy == "ok")
             box->buttons().first()->click();
         else if (closeBy == "enter")
@@ -373,6 +374,8 @@ void TestCalculatorSolve::realMessageBox() {
     });
     poll.start();
     f.solve();
+    // The mistake text is the press's last step.
+    QTRY_VERIFY_WITH_TIMEOUT(f.label("Lbl_e")->text() == mistake || deadline.hasExpired(), 6000);
     poll.stop();
     QVERIFY(!deadline.hasExpired());
     QCOMPARE(seen.size(), 2);
@@ -384,6 +387,9 @@ void TestCalculatorSolve::realMessageBox() {
         QVERIFY(box.modal);
         QCOMPARE(box.parent, f.calculator);
     }
+    // Each box's results are hidden once it is closed.
+    QCOMPARE(seen[0].resultsHidden, false);
+    QCOMPARE(seen[1].resultsHidden, true);
     QVERIFY(resultsHidden(f));
     QCOMPARE(f.label("Lbl_e")->text(), mistake);
     QCOMPARE(f.label("Lbl_v")->text(), QStringLiteral("0"));
