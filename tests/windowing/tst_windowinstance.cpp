@@ -104,7 +104,8 @@ void TestShell::programEndsWithLastWindow() {
     int ended = 0;
     QList<int> endedAfter;
     bool loadedBeforeLast = false;
-    connect(qApp, &QGuiApplication::lastWindowClosed, this, [&] { ++ended; });
+    const QObject listening; // the counting goes with this test's locals
+    connect(qApp, &QGuiApplication::lastWindowClosed, &listening, [&] { ++ended; });
     QTimer steps;
     steps.setSingleShot(true);
     connect(&steps, &QTimer::timeout, &steps, [&] {
