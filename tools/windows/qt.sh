@@ -76,24 +76,8 @@ exec 3>&1 1>&2
 echo "Qt for Windows: building $version into $prefix (about 20-40 minutes on 2 cores)"
 started=$SECONDS
 
-# The source through a sources list of our own, with a deb-src line for the archive the
-# installed qt6-base-dev came from; the machine's apt sources stay as they are.
-apt=$work/apt
-rm -rf "$apt" "$work/source" "$work/build"
-mkdir -p "$apt/lists/partial" "$apt/archives/partial" "$work/source"
-read -r uri dist < <(apt-cache madison qt6-base-dev |
-    awk -F' *[|] *' -v v="$version" '$2 == v { split($3, f, " "); print f[1], f[2]; exit }')
-[ -n "${uri:-}" ] || { echo "qt.sh: no archive offers qt6-base-dev $version" >&2; exit 1; }
-keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-signed=""
-[ -f "$keyring" ] && signed="[signed-by=$keyring] "
-echo "deb-src ${signed}$uri ${dist%%/*} ${dist#*/}" >"$apt/sources.list"
-apt_options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o Dir::Etc::SourceParts=/dev/null
-    -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache::Archives=$apt/archives"
-    -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache= -o APT::Sandbox::User=root)
-apt-get -qq "${apt_options[@]}" update
-(cd "$work/source" && apt-get -qq "${apt_options[@]}" source "qt6-base=$version")
-src=$(find "$work/source" -mindepth 1 -maxdepth 1 -type d -name 'qt6-base-*' | head -n 1)
+rm -rf "$work/build"
+src=$("$here/../qt-source.sh" "$work")
 
 mkdir -p "$cache"
 partial=$(mktemp -d "$cache/.partial-XXXXXX")

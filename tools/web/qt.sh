@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Torrentix developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds Qt for WebAssembly from Debian's own qt6-base source package with Debian's emscripten,
+# once, and prints the folder it is installed in: static and single-threaded, with Core, Gui and
+# Widgets, the wasm platform plugin and the JPEG image format.
+#
+# The build goes into ${XDG_CACHE_HOME:-~/.cache}/torrentix/wasm-QT_VERSION-HASH, HASH being that
+# of the options below and of emscripten's version, so a change of either builds anew. It is
+# installed beside that folder and renamed into place at the end: a folder of that name is
+# always a whole build.
+#   tools/web/qt.sh WORK_DIR     (WORK_DIR: where the source is unpacked and built)
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mkdir -p "$1" && cd "$1" && pwd)
+
+version=$(dpkg-query -W -f='${Version}' qt6-base-dev)
+emscripten=$(dpkg-query -W -f='${Version}' emscripten)
+toolchain=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+options=(
+    -G Ninja
+    -DCMAKE_BUILD_TYPE=Release
+    -DBUILD_SHARED_LIBS=OFF
+    -DFEATURE_thread=OFF
+    -DQT_HOST_PATH=/usr
+    # Without it configure stops at "Could not find ... Qt6HostInfo".
+    -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+    -DQT_BUILD_EXAMPLES=OFF
+    -DQT_BUILD_TESTS=OFF
+    -DQT_BUILD_BENCHMARKS=OFF
+    # Only Core, Gui and Widgets. OpenGL stays: the wasm platform's backing store needs it.
+    -DFEATURE_concurrent=OFF
+    -DFEATURE_dbus=OFF
+    -DFEATURE_network=OFF
+    -DFEATURE_printsupport=OFF
+    -DFEATURE_sql=OFF
+    -DFEATURE_testlib=OFF
+    -DFEATURE_xml=OFF
+    -DFEATURE_gif=OFF
+    -DFEATURE_jpeg=ON
+)
+hash=$({ printf '%s\n' "${options[@]}" "$emscripten"; } | sha256sum | cut -c1-12)
+cache=${XDG_CACHE_HOME:-$HOME/.cache}/torrentix
+prefix=$cache/wasm-${version%%+*}-$hash
+
+# Qt's CMake expects emsdk's layout: $EMSDK/.emscripten naming EMSCRIPTEN_ROOT, with emcc in
+# it. Debian's package has neither; a small folder that points at it stands in.
+emsdk=$cache/emsdk-debian
+if [ ! -f "$emsdk/.emscripten" ]; then
+    mkdir -p "$emsdk"
+    ln -sfn /usr/share/emscripten "$emsdk/emscripten"
+    echo "EMSCRIPTEN_ROOT = '$emsdk/emscripten'" >"$emsdk/.emscripten"
+fi
+export EMSDK=$emsdk
+
+if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
+    echo "Qt for WebAssembly: using $prefix" >&2
+    echo "$prefix"
+    exit 0
+fi
+exec 3>&1 1>&2
+echo "Qt for WebAssembly: building $version with emscripten $emscripten into $prefix (about 30 minutes on 2 cores)"
+started=$SECONDS
+rm -rf "$work/build"
+src=$("$here/../qt-source.sh" "$work")
+
+mkdir -p "$cache"
+partial=$(mktemp -d "$cache/.partial-XXXXXX")
+trap 'rm -rf "$partial"' EXIT
+cmake -S "$src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_INSTALL_PREFIX="$partial" "${options[@]}" >"$work/configure.log" ||
+    { tail -n 40 "$work/configure.log" >&2; exit 1; }
+cmake --build "$work/build"
+cmake --install "$work/build" >/dev/null
+echo "$version" >"$partial/debian-source-version"
+mv -T "$partial" "$prefix"
+trap - EXIT
+rm -rf "$work/source" "$work/build"
+echo "Qt for WebAssembly: built in $(((SECONDS - started) / 60)) min"
+echo "$prefix" >&3
