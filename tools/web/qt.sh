@@ -44,14 +44,13 @@ hash=$({ printf '%s\n' "${options[@]}" "$emscripten"; } | sha256sum | cut -c1-12
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/torrentix
 prefix=$cache/wasm-${version%%+*}-$hash
 
-# Qt's CMake expects emsdk's layout: $EMSDK/.emscripten naming EMSCRIPTEN_ROOT, with emcc in
-# it. Debian's package has neither; a small folder that points at it stands in.
+# Qt's CMake expects emsdk's layout: $EMSDK/.emscripten naming EMSCRIPTEN_ROOT, and emscripten
+# itself in $EMSDK/upstream/emscripten, where Qt's toolchain file finds emscripten's. Debian's
+# package has neither; a small folder that points at it stands in.
 emsdk=$cache/emsdk-debian
-if [ ! -f "$emsdk/.emscripten" ]; then
-    mkdir -p "$emsdk"
-    ln -sfn /usr/share/emscripten "$emsdk/emscripten"
-    echo "EMSCRIPTEN_ROOT = '$emsdk/emscripten'" >"$emsdk/.emscripten"
-fi
+mkdir -p "$emsdk/upstream"
+ln -sfn /usr/share/emscripten "$emsdk/upstream/emscripten"
+echo "EMSCRIPTEN_ROOT = '$emsdk/upstream/emscripten'" >"$emsdk/.emscripten"
 export EMSDK=$emsdk
 
 if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
