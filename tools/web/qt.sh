@@ -50,7 +50,8 @@ prefix=$cache/wasm-${version%%+*}-$hash
 emsdk=$cache/emsdk-debian
 mkdir -p "$emsdk/upstream"
 ln -sfn /usr/share/emscripten "$emsdk/upstream/emscripten"
-echo "EMSCRIPTEN_ROOT = '$emsdk/upstream/emscripten'" >"$emsdk/.emscripten"
+# Qt reads the part in quotes as a path below $EMSDK, as emsdk writes it.
+echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$emsdk/.emscripten"
 export EMSDK=$emsdk
 
 if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
