@@ -4,9 +4,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <cctype>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -62,6 +65,56 @@ private:
     std::string_view text_;
 };
 
+#if defined(__cpp_lib_to_chars)
+std::from_chars_result readDouble(std::string_view text, double& value,
+                                  std::chars_format format = std::chars_format::general) {
+    return std::from_chars(text.data(), text.data() + text.size(), value, format);
+}
+#else
+// Where the standard library cannot yet read a double with from_chars (WebAssembly's, today),
+// strtod does it: correctly rounded like from_chars, and it knows no locale there. It is given
+// exactly what from_chars would read, since strtod reads more ("0x1p3", "inf", blanks), and its
+// out of range is from_chars's: beyond the largest double, or a number that is not zero read
+// as zero. A hexadecimal number that overflows gives infinity without saying so.
+std::from_chars_result readDouble(std::string_view text, double& value,
+                                  std::chars_format format = std::chars_format::general) {
+    const bool hex = format == std::chars_format::hex;
+    const auto digitsFrom = [&](std::size_t at) {
+        while (at < text.size() &&
+               (hex ? std::isxdigit(static_cast<unsigned char>(text[at])) != 0 : isDigit(text[at])))
+            ++at;
+        return at;
+    };
+    std::size_t end = digitsFrom(0);
+    std::size_t digits = end;
+    if (!hex) {
+        if (end < text.size() && text[end] == '.') {
+            const std::size_t fraction = digitsFrom(end + 1);
+            digits += fraction - end - 1;
+            end = fraction;
+        }
+        if (digits > 0 && end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+            std::size_t exponent = end + 1;
+            if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-'))
+                ++exponent;
+            const std::size_t written = digitsFrom(exponent);
+            if (written > exponent)
+                end = written;
+        }
+    }
+    if (digits == 0)
+        return {text.data(), std::errc::invalid_argument};
+    const std::string number = (hex ? "0x" : "") + std::string(text.substr(0, end));
+    errno = 0;
+    const double read = std::strtod(number.c_str(), nullptr);
+    const char* const last = text.data() + end;
+    if (std::isinf(read) || (errno == ERANGE && read == 0))
+        return {last, std::errc::result_out_of_range};
+    value = read;
+    return {last, std::errc{}};
+}
+#endif
+
 // The digits after "&H" or "&O": an unsigned integer of any length, rounded to the nearest
 // double (ties to even) by from_chars in its hexadecimal form. There is no sign bit:
 // "&HFFFF" is 65535, as a user would expect.
@@ -88,8 +141,7 @@ double readRadixInteger(std::string_view text, int radix) {
         hex = regrouped;
     }
     double value = 0.0;
-    const auto [end, ec] =
-        std::from_chars(hex.data(), hex.data() + hex.size(), value, std::chars_format::hex);
+    const auto [end, ec] = readDouble(hex, value, std::chars_format::hex);
     if (ec == std::errc::result_out_of_range)
         throw NumberOutOfRange();
     return value;
@@ -140,7 +192,7 @@ double readDecimal(std::string_view text) {
     if (text.empty() || !(isDigit(text.front()) || text.front() == '.'))
         return 0.0;
     double value = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const auto [end, ec] = readDouble(text, value);
     if (ec == std::errc::result_out_of_range) {
         // Too small reads as zero, like any tiny number; too large is refused.
         if (!isTiny(text.substr(0, static_cast<std::size_t>(end - text.data()))))

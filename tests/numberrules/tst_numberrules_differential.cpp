@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Our reading and display against glibc's strtod and printf, which are built on different
 // code (the rules use std::from_chars and std::to_chars), over many random cases.
+#include "numbercases.h"
 #include "numberreference.h"
 #include "numberrules.h"
 
@@ -14,78 +15,11 @@
 #include <string>
 
 using namespace torrentix;
+using namespace torrentix::generated;
 
 namespace {
 
 constexpr int cases = 120'000;
-
-// Random finite doubles of every kind: any bit pattern, subnormals, huge and tiny
-// magnitudes, small integers and short decimals.
-double randomDouble(std::mt19937_64& rng) {
-    for (;;) {
-        double x = 0;
-        switch (rng() % 6) {
-        case 0:
-            x = std::bit_cast<double>(rng());
-            break;
-        case 1:
-            x = std::bit_cast<double>(rng() & 0x800FFFFFFFFFFFFFULL); // subnormal
-            break;
-        case 2:
-            x = std::ldexp(1.0 + static_cast<double>(rng() >> 12) / 4503599627370496.0,
-                           static_cast<int>(rng() % 80) + 940); // huge
-            break;
-        case 3:
-            x = std::ldexp(1.0 + static_cast<double>(rng() >> 12) / 4503599627370496.0,
-                           -static_cast<int>(rng() % 80) - 940); // tiny
-            break;
-        case 4:
-            x = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000);
-            break;
-        default:
-            x = static_cast<double>(rng() % 100000000) /
-                std::pow(10.0, static_cast<double>(rng() % 12));
-        }
-        if (std::isfinite(x))
-            return x;
-    }
-}
-
-// Odd integers between 10^15 and 2^53 are exact and have sixteen digits; those ending in 5
-// lie exactly halfway between two fifteen-digit numbers.
-std::uint64_t halfwayInteger(std::mt19937_64& rng) {
-    const std::uint64_t low = 1'000'000'000'000'000ULL;
-    const std::uint64_t v = low + rng() % (9'007'199'254'740'991ULL - low);
-    return v - v % 10 + 5;
-}
-
-// A random text for the reading rule, built from number-like pieces and noise.
-std::string randomText(std::mt19937_64& rng) {
-    static const char* const pieces[] = {"0", "1", "5",  "9",  "00", "123", "4567890", ".",
-                                         "e", "E", "+",  "-",  " ",  "\t",  "\n",      "x",
-                                         ",", "%", "&H", "&o", "A",  "f"};
-    std::string text;
-    if (rng() % 3 == 0) {
-        // A well-formed number, sometimes with very many digits or a big exponent.
-        if (rng() & 1)
-            text += (rng() & 1) ? "-" : "+";
-        const int digits =
-            rng() % 10 == 0 ? static_cast<int>(rng() % 800) : static_cast<int>(rng() % 20);
-        for (int i = 0; i < digits; ++i)
-            text += static_cast<char>('0' + rng() % 10);
-        text += ".";
-        const int fraction = static_cast<int>(rng() % 20);
-        for (int i = 0; i < fraction; ++i)
-            text += static_cast<char>('0' + rng() % 10);
-        if (rng() & 1)
-            text.append("e").append(std::to_string(static_cast<int>(rng() % 700) - 350));
-        return text;
-    }
-    const int count = static_cast<int>(rng() % 12);
-    for (int i = 0; i < count; ++i)
-        text += pieces[rng() % (sizeof pieces / sizeof *pieces)];
-    return text;
-}
 
 } // namespace
 
