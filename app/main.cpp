@@ -4,6 +4,8 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QFontDatabase>
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#ifndef Q_OS_WASM
 namespace {
 // X11 first, through XWayland on a Wayland desktop: the windows are centred and every message
 // box is captioned and placed over its window by design, which a Wayland client cannot ask
@@ -51,8 +54,13 @@ void holdWhileStarting(QtMsgType type, const QMessageLogContext&, const QString&
     std::_Exit(1);
 }
 } // namespace
+#endif
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WASM
+    // A page is always there to draw in.
+    QApplication app(argc, argv);
+#else
     choosePlatform();
     const QtMessageHandler standard = qInstallMessageHandler(holdWhileStarting);
     QApplication app(argc, argv);
@@ -60,9 +68,18 @@ int main(int argc, char* argv[]) {
     for (const auto& [type, text] : held)
         standard(type, QMessageLogContext(), text);
     held.clear();
+#endif
 
     torrentix::SetUpApplication(app);
     const torrentix::Translations translations;
+#ifdef Q_OS_WASM
+    // A page has no fonts of its own: the program brings the faces it is designed with, and
+    // the one its translation is written in.
+    for (QDirIterator face(QStringLiteral(":/faces"), QDir::Files); face.hasNext();)
+        QFontDatabase::addApplicationFont(face.next());
+    QFontDatabase::addApplicationFont(
+        QStringLiteral(":/faces/languages/%1.ttf").arg(translations.language()));
+#endif
     // Fontconfig draws Chinese characters in the faces of the locale's language; where the
     // locale is another language's (or C), it is told the translation's, so that Japanese does
     // not show Chinese forms, nor Chinese Japanese ones. Before any text is drawn, as it reads

@@ -67,7 +67,8 @@ void WindowInstance::Show() {
         window_ = window.release();
     }
     window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
-    window_->show();
+    // Not show(), which makes a window fill a browser page, as it does a phone's screen.
+    window_->setVisible(true);
     window_->raise();
     window_->activateWindow();
 }
