@@ -7,6 +7,12 @@
 #include <QDirIterator>
 #include <QFontDatabase>
 
+#ifdef Q_OS_WASM
+#include <QFont>
+
+#include <emscripten.h>
+#endif
+
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -79,6 +85,11 @@ int main(int argc, char* argv[]) {
         QFontDatabase::addApplicationFont(face.next());
     QFontDatabase::addApplicationFont(
         QStringLiteral(":/faces/languages/%1.ttf").arg(translations.language()));
+    // Message boxes and menus in the size a Linux desktop gives them.
+    QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
+    // The page's event loop outlives the program unless told: with the last window the
+    // program ends, and the page offers to start it again.
+    QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] { emscripten_force_exit(0); });
 #endif
     // Fontconfig draws Chinese characters in the faces of the locale's language; where the
     // locale is another language's (or C), it is told the translation's, so that Japanese does

@@ -42,6 +42,8 @@ deb ${debian%/} trixie main
 deb ${debian%/} trixie-updates main
 deb ${security%/} trixie-security main
 EOF
+    # The packages are installed once; their downloads need not stay (near a gigabyte).
+    echo 'APT::Keep-Downloaded-Packages "false";' >"$partial/etc/apt/apt.conf.d/90torrentix"
     mkdir -p "$partial/src"
     mv -T "$partial" "$root"
     trap - EXIT
