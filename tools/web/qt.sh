@@ -54,28 +54,4 @@ ln -sfn /usr/share/emscripten "$emsdk/upstream/emscripten"
 echo "EMSCRIPTEN_ROOT = emsdk_path + '/upstream/emscripten'" >"$emsdk/.emscripten"
 export EMSDK=$emsdk
 
-if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
-    echo "Qt for WebAssembly: using $prefix" >&2
-    echo "$prefix"
-    exit 0
-fi
-exec 3>&1 1>&2
-echo "Qt for WebAssembly: building $version with emscripten $emscripten into $prefix (about 30 minutes on 2 cores)"
-started=$SECONDS
-rm -rf "$work/build"
-src=$("$here/../qt-source.sh" "$work")
-
-mkdir -p "$cache"
-partial=$(mktemp -d "$cache/.partial-XXXXXX")
-trap 'rm -rf "$partial"' EXIT
-cmake -S "$src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$partial" "${options[@]}" >"$work/configure.log" ||
-    { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build "$work/build"
-cmake --install "$work/build" >/dev/null
-echo "$version" >"$partial/debian-source-version"
-mv -T "$partial" "$prefix"
-trap - EXIT
-rm -rf "$work/source" "$work/build"
-echo "Qt for WebAssembly: built in $(((SECONDS - started) / 60)) min"
-echo "$prefix" >&3
+exec "$here/../qt-build.sh" WebAssembly "$prefix" "$work" "$toolchain" "${options[@]}"

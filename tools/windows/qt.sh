@@ -65,33 +65,4 @@ options=(
 hash=$({ printf '%s\n' "${options[@]}"; cat "$toolchain"; } | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/torrentix
 prefix=$cache/${version%%+*}-$hash
-if [ -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
-    echo "Qt for Windows: using $prefix" >&2
-    echo "$prefix"
-    exit 0
-fi
-# Only the prefix goes to standard output, for the caller to read; all else (apt-get source
-# and dpkg-source talk there) goes to standard error.
-exec 3>&1 1>&2
-echo "Qt for Windows: building $version into $prefix (about 20-40 minutes on 2 cores)"
-started=$SECONDS
-
-rm -rf "$work/build"
-src=$("$here/../qt-source.sh" "$work")
-
-mkdir -p "$cache"
-partial=$(mktemp -d "$cache/.partial-XXXXXX")
-trap 'rm -rf "$partial"' EXIT
-cmake -S "$src" -B "$work/build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
-    -DCMAKE_INSTALL_PREFIX="$partial" "${options[@]}" >"$work/configure.log" ||
-    { tail -n 40 "$work/configure.log" >&2; exit 1; }
-cmake --build "$work/build"
-cmake --install "$work/build" >/dev/null
-# Where the bundle's notice says the DLLs came from.
-echo "$version" >"$partial/debian-source-version"
-cp "$src/LICENSES/"* "$partial/" 2>/dev/null || true
-mv -T "$partial" "$prefix"
-trap - EXIT
-rm -rf "$work/source" "$work/build"
-echo "Qt for Windows: built in $(((SECONDS - started) / 60)) min"
-echo "$prefix" >&3
+exec "$here/../qt-build.sh" Windows "$prefix" "$work" "$toolchain" "${options[@]}"
