@@ -38,9 +38,11 @@ Translations::Translations(const QStringList& languages) {
         if (!load(ours_, locale))
             continue;
         QCoreApplication::installTranslator(&ours_);
-        // Without Qt's translations installed, Qt's own texts stay English.
-        if (qt_.load(QStringLiteral("qtbase_") + ours_.language(),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        // Without Qt's translations installed, Qt's own texts stay English. The system has
+        // them; a page has only what the program brings.
+        const QString qt = QStringLiteral("qtbase_") + ours_.language();
+        if (qt_.load(qt, QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+            qt_.load(qt, folder))
             QCoreApplication::installTranslator(&qt_);
         return;
     }
