@@ -40,8 +40,8 @@ options=(
     -DFEATURE_gif=OFF
     -DFEATURE_jpeg=ON
     # Parts of Qt the program never uses, which a static link would still carry because
-    # styles and factories name them: dialogs and widgets, PDF, Markdown, style sheets. Each
-    # megabyte left out is seconds less to wait on a slow line.
+    # styles and factories name them: dialogs, views and widgets, PDF, Markdown, style sheets.
+    # Each megabyte left out is seconds less to wait on a slow line.
     -DFEATURE_filedialog=OFF
     -DFEATURE_colordialog=OFF
     -DFEATURE_fontdialog=OFF
@@ -60,6 +60,23 @@ options=(
     -DFEATURE_movie=OFF
     -DFEATURE_undoview=OFF
     -DFEATURE_style_stylesheet=OFF
+    -DFEATURE_graphicsview=OFF
+    -DFEATURE_itemviews=OFF
+    -DFEATURE_completer=OFF
+    -DFEATURE_combobox=OFF
+    -DFEATURE_mainwindow=OFF
+    -DFEATURE_menubar=OFF
+    -DFEATURE_toolbar=OFF
+    -DFEATURE_statusbar=OFF
+    -DFEATURE_tabwidget=OFF
+    -DFEATURE_toolbox=OFF
+    -DFEATURE_splitter=OFF
+    -DFEATURE_spinbox=OFF
+    -DFEATURE_slider=OFF
+    -DFEATURE_dial=OFF
+    -DFEATURE_lcdnumber=OFF
+    -DFEATURE_splashscreen=OFF
+    -DFEATURE_syntaxhighlighter=OFF
 )
 hash=$({ printf '%s\n' "${options[@]}" "$emscripten"; } | sha256sum | cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/torrentix
