@@ -46,7 +46,11 @@ const rows = [['Torrentix', pageFolder], ['floor', floorFolder]].map(([name, fol
         `${s(time.median)} (${s(time.low)}–${s(time.high)}) |`;
 });
 rmSync(shots, { recursive: true, force: true });
-writeFileSync(output, `# The browser build\n\n` +
+const browserVersion = spawnSync(process.env.TORRENTIX_CHROMIUM || 'chromium', ['--version'],
+    { encoding: 'utf8' }).stdout.trim();
+const written = new Date().toISOString().slice(0, 16).replace('T', ' ');
+writeFileSync(output, `# The browser build\n\nWritten by \`./dev web --bench\` on ${written} UTC ` +
+    `with ${browserVersion}. ` +
     `Download in MB (every file of the page: gzip -9, brotli quality 11) and seconds from ` +
     `navigation to the first window painted, median of ${loads} loads in new ` +
     `profiles of headless Chromium (lowest–highest), from a server on 127.0.0.1.\n\n` +

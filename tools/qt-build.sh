@@ -8,6 +8,7 @@
 # PREFIX goes to standard output, for the caller to read; all else (apt-get source and
 # dpkg-source talk there) goes to standard error.
 #   tools/qt-build.sh PLATFORM PREFIX WORK_DIR TOOLCHAIN_FILE CMAKE_OPTION...
+# QT_SOURCE_PREPARE, when set, is run in the unpacked source before it is configured.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 platform=$1 prefix=$2 work=$3 toolchain=$4
@@ -23,6 +24,10 @@ echo "Qt for $platform: building $version into $prefix (about 20-40 minutes on 2
 started=$SECONDS
 rm -rf "$work/build"
 src=$("$here/qt-source.sh" "$work")
+# A platform's changes to the source, as shell commands run in it (QT_SOURCE_PREPARE).
+if [ -n "${QT_SOURCE_PREPARE:-}" ]; then
+    (cd "$src" && eval "$QT_SOURCE_PREPARE")
+fi
 
 mkdir -p "$(dirname "$prefix")"
 partial=$(mktemp -d "$(dirname "$prefix")/.partial-XXXXXX")
