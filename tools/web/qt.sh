@@ -81,7 +81,8 @@ options=(
 # Qt builds two whole DejaVu faces into every page, the monospaced one unused; the program
 # brings its own faces, cut down to what it shows, DejaVu Sans among them. Emptied, Qt's weigh
 # nothing, and Qt finds none of its own and takes the program's.
-export QT_SOURCE_PREPARE=': >src/3rdparty/wasm/DejaVuSans.ttf; : >src/3rdparty/wasm/DejaVuSansMono.ttf'
+faces=src/3rdparty/wasm
+export QT_SOURCE_PREPARE=": >$faces/DejaVuSans.ttf; : >$faces/DejaVuSansMono.ttf"
 hash=$({ printf '%s\n' "${options[@]}" "$emscripten" "$QT_SOURCE_PREPARE"; } | sha256sum |
     cut -c1-12)
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/torrentix

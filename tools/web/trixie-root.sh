@@ -61,5 +61,6 @@ exec unshare --mount --propagation private bash -c '
     mount --bind "$cache" "$root$cache"
     exec chroot "$root" /usr/bin/env -i HOME="$HOME" LANG=C.UTF-8 \
         PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
-        ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH} XDG_CACHE_HOME="${cache%/torrentix}" \
+        ${SOURCE_DATE_EPOCH:+SOURCE_DATE_EPOCH=$SOURCE_DATE_EPOCH} \
+        XDG_CACHE_HOME="${cache%/torrentix}" \
         bash -c "cd /src && $4"' _ "$root" "$project" "$cache" "$command"
