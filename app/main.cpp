@@ -4,11 +4,11 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QDirIterator>
-#include <QFontDatabase>
 
 #ifdef Q_OS_WASM
+#include <QDirIterator>
 #include <QFont>
+#include <QFontDatabase>
 
 #include <emscripten.h>
 #endif
